@@ -1,0 +1,100 @@
+#include "book/converter.hpp"
+
+#include <optional>
+
+#include "common/failure.hpp"
+
+namespace qrb {
+
+int Conversion::box(const std::string& text, const std::string& title, Icon icon, Buttons buttons)
+{
+    const int answer = ui.message_box(text, title, icon, buttons);
+    if (answer == kYes || answer == kNo) state.msgbox_answer = answer;
+    return answer;
+}
+
+namespace {
+
+// Shows the box of a failure by the converter's policy.
+void report(Ui& ui, const FailurePolicy& policy, const RunError& e)
+{
+    using Style = FailurePolicy::Style;
+    switch (policy.style) {
+    case Style::Resuming:
+        return;
+    case Style::Older:
+        ui.message_box(older_text(e.code(), e.description()), kOlderTitle, Icon::Exclamation);
+        return;
+    case Style::Short:
+        if (e.code() == kFileNotFound) return;
+        if (e.code() == kPastEndOfInput && policy.end_of_input) {
+            ui.message_box(kDataErrors, policy.title, Icon::Exclamation);
+            return;
+        }
+        break;
+    case Style::Standard:
+        if (e.code() == kPastEndOfInput && policy.end_of_input) {
+            ui.message_box(kSomeErrors, policy.title, Icon::Exclamation);
+            return;
+        }
+        if (e.code() == kInvalidArgument && policy.malformed) {
+            ui.message_box(malformed_text(policy), policy.title, Icon::Exclamation);
+            return;
+        }
+        break;
+    }
+    ui.message_box(unexpected_text(e.code(), e.description()), kUnexpectedTitle, Icon::Exclamation);
+}
+
+}  // namespace
+
+void run_converter(ImportContext& ctx, const std::string& input_path, const ConverterSpec& spec,
+                   const ReadPhase& read, const FinishPhase& finish, const OpenPhase& on_input_open)
+{
+    std::optional<LineReader> in;
+    std::optional<BookWriter> out;
+    std::optional<BusyPointer> busy;
+    std::optional<Conversion> conv;
+    try {
+        in.emplace(input_path);
+        if (on_input_open) on_input_open(ctx, *in);
+        busy.emplace(ctx.ui);
+        if (spec.clear_stations) ctx.state.station_table.clear();
+        if (spec.clear_gnss) {
+            ctx.state.gnss_base_table.clear();
+            ctx.state.geo_point_table.clear();
+        }
+        for (int k : spec.scratch_lists) ctx.state.lista_pti.at(static_cast<std::size_t>(k)).clear();
+
+        const std::optional<std::string> output = choose_output_file(ctx);
+        if (!output) return;
+        out.emplace(*output);
+        conv.emplace(ctx, *in, *out, spec);
+
+        bool cut_short = false;
+        try {
+            read(*conv);
+        } catch (const RunError& e) {
+            if (e.code() != kPastEndOfInput || !spec.collect_then_write ||
+                spec.failure.style == FailurePolicy::Style::Resuming)
+                throw;
+            cut_short = true;  // write what was collected completely
+        }
+        const bool written = finish(*conv);
+        out->close();
+        if (!written) return;
+        if (cut_short) {
+            ctx.ui.message_box(kSomeErrors, spec.failure.title.empty() ? kOlderTitle : spec.failure.title,
+                               Icon::Exclamation);
+        } else if (!ctx.command_line_mode()) {
+            ctx.ui.message_box(spec.success_text, spec.success_title, Icon::Information);
+        }
+    } catch (const StopConversion&) {
+    } catch (const RunError& e) {
+        report(ctx.ui, spec.failure, e);
+    } catch (const std::bad_alloc&) {
+        report(ctx.ui, spec.failure, RunError(kOutOfMemory));
+    }
+}
+
+}  // namespace qrb

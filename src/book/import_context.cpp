@@ -1,0 +1,46 @@
+#include "book/import_context.hpp"
+
+#include <filesystem>
+
+#include "common/text.hpp"
+
+namespace qrb {
+
+std::string survey_type(const ImportOptions& options)
+{
+    if (options.tipo_od) return "OD";
+    if (options.tipo_iz) return "IZ";
+    return {};
+}
+
+std::optional<std::string> choose_output_file(ImportContext& ctx)
+{
+    if (ctx.command_line_mode()) return ctx.command_line_path;
+
+    ctx.ui.message_box("Il file dello strumento verrà salvato in un file dati in formato Quarel (libretto QRB)",
+                       "Importazione file strumentale", Icon::Information);
+    FileDialogRequest request;
+    request.initial_folder = ctx.state.work_folder;
+    request.file_name = "*.qrb";
+    request.filter = "Quarel Rilievo (*.qrb)";
+    request.overwrite_prompt = true;
+    std::optional<std::string> chosen = ctx.ui.save_file(request);
+    if (!chosen || chosen->empty()) return std::nullopt;
+
+    std::string path = *chosen;
+    if (lcase(right(path, 4)) != ".qrb") {
+        path += ".qrb";
+        // The dialog asked about the name as typed; ask again for the longer
+        // name when a file of that name exists.
+        std::error_code ec;
+        if (std::filesystem::exists(path, ec)) {
+            const std::string shown = std::filesystem::path(path).filename().string();
+            const int answer = ctx.ui.message_box(shown + " esiste già.\nSostituirlo?", "Salva con nome",
+                                                  Icon::Exclamation, Buttons::YesNo);
+            if (answer != kYes) return std::nullopt;
+        }
+    }
+    return path;
+}
+
+}  // namespace qrb

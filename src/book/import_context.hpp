@@ -1,0 +1,37 @@
+#pragma once
+// What a converter is given: the shared work state, the user interface, the
+// window's options and the command-line output path.
+#include <optional>
+#include <string>
+
+#include "common/work_state.hpp"
+#include "platform/ui.hpp"
+
+namespace qrb {
+
+// The window's controls that the converters read.
+struct ImportOptions {
+    bool tipo_iz = true;   // "Distanza Inclinata / Zenit"
+    bool tipo_od = false;  // "Distanza Ridotta / Dislivello"
+    int op_note = 1;       // "Note <-> Codici punto", ticked at start
+    int op_gen = 0;        // "GSI doppia precisione"
+};
+
+struct ImportContext {
+    WorkState& state;
+    Ui& ui;
+    const ImportOptions& options;
+    std::string command_line_path;  // not empty: command-line mode
+
+    bool command_line_mode() const { return !command_line_path.empty(); }
+};
+
+// "OD" when tipo_od is chosen, else "IZ" when tipo_iz is, else empty.
+std::string survey_type(const ImportOptions& options);
+
+// The survey-book path: the command-line path unchanged, or the notice box
+// and the Save dialog, with ".qrb" appended unless the name ends in it (any
+// case). Nothing when the user cancels.
+std::optional<std::string> choose_output_file(ImportContext& ctx);
+
+}  // namespace qrb

@@ -1,0 +1,98 @@
+#include "book/station_table.hpp"
+
+#include "common/failure.hpp"
+#include "common/number.hpp"
+#include "common/text.hpp"
+
+namespace qrb {
+
+namespace {
+
+bool nothing_found(const WorkState& state, StationTableOptions::NothingFound test)
+{
+    using NF = StationTableOptions::NothingFound;
+    const bool no_stations = state.station_table.empty();
+    const bool no_known = state.lista_pti[0].empty();
+    const bool no_bases = state.gnss_base_table.empty();
+    const bool no_geo = state.geo_point_table.empty();
+    switch (test) {
+    case NF::Stations: return no_stations;
+    case NF::StationsKnownPoints: return no_stations && no_known;
+    case NF::StationsBasesKnownPoints: return no_stations && no_known && no_bases;
+    case NF::StationsBasesKnownGeoPoints: return no_stations && no_known && no_bases && no_geo;
+    }
+    return no_stations;
+}
+
+}  // namespace
+
+void write_station_block(Conversion& conv, const StationRecord& station, const StationTableOptions& options)
+{
+    using F6 = StationTableOptions::Field6;
+    using F7 = StationTableOptions::Field7;
+    BookWriter& out = conv.out;
+    out.tag("#stazione#");
+    out.value(options.upper_case_names ? ucase(station.name) : station.name);
+    out.value(options.leading_blank ? str_single(station.height) : num_single(station.height));
+    out.value(station.note);
+    for (const Reading& reading : station.readings) {
+        const std::string& field6 = options.field6 == F6::Code ? reading.code : reading.note;
+        std::string field7;
+        switch (options.field7) {
+        case F7::ByOpNote: field7 = code_by_op_note(field6, conv.options.op_note); break;
+        case F7::AlwaysUpper: field7 = ucase(field6); break;
+        case F7::AlwaysNN: field7 = "NN"; break;
+        case F7::Code: field7 = reading.code; break;
+        }
+        if (options.upper_case_names) {
+            Reading upper = reading;
+            upper.target = ucase(reading.target);
+            out.line(reading_line(upper, field6, field7, options.leading_blank));
+        } else {
+            out.line(reading_line(reading, field6, field7, options.leading_blank));
+        }
+    }
+}
+
+bool write_station_table(Conversion& conv, const StationTableOptions& options)
+{
+    using ES = StationTableOptions::EmptyStation;
+    WorkState& state = conv.state;
+    if (nothing_found(state, options.nothing_found)) {
+        conv.box(kNothingFound, options.nothing_found_title, Icon::Exclamation);
+        return false;
+    }
+    if (!options.header_written)
+        write_header(conv.out, options.title, options.locality, options.survey_type, options.note);
+    if (options.write_gnss_bases) options.write_gnss_bases(conv);
+
+    const FailurePolicy& policy = conv.spec.failure;
+    for (const StationRecord& station : state.station_table) {
+        if (station.readings.empty()) {
+            if (options.empty_station == ES::BareBlock && station.readings_sized) {
+                write_station_block(conv, station, options);
+            } else if (options.empty_station == ES::OwnWarning) {
+                conv.box(options.empty_station_text, kAttention, Icon::Exclamation);
+            } else if (policy.subscript) {
+                conv.box(station_without_readings_text(policy, cp1252_to_utf8(station.name)), policy.title,
+                         Icon::Exclamation);
+            } else {
+                // Without a case of its own the failure ends the conversion.
+                fail(kSubscript);
+            }
+            continue;
+        }
+        write_station_block(conv, station, options);
+    }
+
+    if (options.known_points)
+        for (const std::string& item : state.lista_pti[0]) {
+            conv.out.tag("#passnoto#");
+            conv.out.line(item);
+        }
+    if (options.write_geo_points) options.write_geo_points(conv);
+    write_trailer(conv.out);
+    return true;
+}
+
+}  // namespace qrb

@@ -1,0 +1,61 @@
+#pragma once
+// Writing a collect-then-write conversion: header, GNSS bases, stations with
+// their readings, known points, geographic points, trailer.
+#include <functional>
+#include <string>
+
+#include "book/converter.hpp"
+
+namespace qrb {
+
+struct StationTableOptions {
+    // Header values (survey-book text).
+    std::string title;
+    std::string locality = "Nessuna";
+    std::string survey_type;
+    std::string note;
+    bool header_written = false;  // the converter wrote the header before reading
+
+    // What counts as nothing found.
+    enum class NothingFound {
+        Stations,                      // no station
+        StationsKnownPoints,           // no station and no known point
+        StationsBasesKnownPoints,      // ... and no GNSS base
+        StationsBasesKnownGeoPoints,   // ... and no geographic point
+    };
+    NothingFound nothing_found = NothingFound::Stations;
+    std::string nothing_found_title;  // the box title (UTF-8)
+
+    // Field 6 of a reading line from the reading's code or its note; field 7
+    // by op_note, always the upper-cased field 6, always "NN", or the code as
+    // stored.
+    enum class Field6 { Code, Note };
+    enum class Field7 { ByOpNote, AlwaysUpper, AlwaysNN, Code };
+    Field6 field6 = Field6::Code;
+    Field7 field7 = Field7::ByOpNote;
+
+    bool upper_case_names = false;  // station and target names upper-cased on writing
+    bool leading_blank = false;     // numbers keep the blank before a non-negative value
+
+    // A station without readings: the converter's error handling reports it
+    // (plain or named by its policy), the converter's own box titled
+    // "Attenzione" reports it, or it is written as a bare block.
+    enum class EmptyStation { PolicyMessage, OwnWarning, BareBlock };
+    EmptyStation empty_station = EmptyStation::PolicyMessage;
+    std::string empty_station_text;  // for OwnWarning (UTF-8)
+
+    bool known_points = false;  // write scratch list 0 as "#passnoto#" items
+
+    // The GNSS sections, written by their own routines.
+    std::function<void(Conversion&)> write_gnss_bases;   // after the header
+    std::function<void(Conversion&)> write_geo_points;   // after the known points
+};
+
+// Writes the book; returns false (after the nothing-found box, with the
+// output left empty) when nothing was collected.
+bool write_station_table(Conversion& conv, const StationTableOptions& options);
+
+// One "#stazione#" block: tag, name, height, note and the reading lines.
+void write_station_block(Conversion& conv, const StationRecord& station, const StationTableOptions& options);
+
+}  // namespace qrb

@@ -1,0 +1,113 @@
+#include "book/survey_book.hpp"
+
+#include <cerrno>
+
+#include "common/failure.hpp"
+#include "common/number.hpp"
+#include "common/text.hpp"
+
+namespace qrb {
+
+BookWriter::BookWriter(const std::string& path)
+{
+    file_ = std::fopen(path.c_str(), "wb");
+    if (!file_) fail(errno == ENOENT ? kPathNotFound : kPathFileAccess);
+    std::setvbuf(file_, nullptr, _IOFBF, 1 << 20);
+}
+
+BookWriter::~BookWriter()
+{
+    if (file_) std::fclose(file_);
+}
+
+void BookWriter::line(std::string_view text)
+{
+    if (!file_) return;
+    if (std::fwrite(text.data(), 1, text.size(), file_) != text.size() || std::fwrite("\r\n", 1, 2, file_) != 2)
+        failed_ = true;
+}
+
+void BookWriter::value(std::string_view text)
+{
+    if (text.find_first_of("\r\n") == std::string_view::npos) {
+        line(text);
+        return;
+    }
+    std::string clean;
+    for (char c : text)
+        if (c != '\r' && c != '\n') clean += c;
+    line(clean);
+}
+
+void BookWriter::close()
+{
+    if (!file_) return;
+    const bool bad = std::fclose(file_) != 0 || failed_;
+    file_ = nullptr;
+    if (bad) fail(kDiskFull);
+}
+
+RecordLine& RecordLine::text(std::string_view field)
+{
+    line_ += field_text(field);
+    line_ += '|';
+    return *this;
+}
+
+RecordLine& RecordLine::literal(std::string_view field)
+{
+    line_ += field;
+    line_ += '|';
+    return *this;
+}
+
+RecordLine& RecordLine::single(float value) { return literal(num_single(value)); }
+RecordLine& RecordLine::dbl(double value) { return literal(num_double(value)); }
+
+void write_header(BookWriter& out, std::string_view title, std::string_view locality, std::string_view survey_type,
+                  std::string_view note)
+{
+    out.tag("#titolo#");
+    out.value(title);
+    out.tag("#loc#");
+    out.value(locality);
+    out.tag("#tipo#");
+    out.value(survey_type);
+    out.tag("#angoli#");
+    out.value("CENT");
+    out.tag("#note#");
+    out.value(note);
+}
+
+void write_trailer(BookWriter& out)
+{
+    out.tag("#origine#");
+    out.line("0|0|0|");
+}
+
+std::string code_by_op_note(std::string_view field6, int op_note) { return op_note == 1 ? ucase(field6) : "NN"; }
+
+std::string reading_line(const Reading& reading, std::string_view field6, std::string_view field7, bool leading_blank)
+{
+    auto number = [leading_blank](float v) { return leading_blank ? str_single(v) : num_single(v); };
+    RecordLine r;
+    r.text(reading.target)
+        .literal(number(reading.hz))
+        .literal(number(reading.v))
+        .literal(reading.dist == 0 ? std::string("INT") : number(reading.dist))
+        .literal(number(reading.target_height))
+        .text(field6)
+        .text(field7);
+    return r.str();
+}
+
+std::string known_point_line(std::string_view name, double east, double north, double height, std::string_view note)
+{
+    RecordLine r;
+    r.text(name).dbl(east).dbl(north).dbl(height).text(note).literal("NN").empty();
+    return r.str();
+}
+
+std::string book_text(std::string_view utf8) { return utf8_to_cp1252(utf8); }
+
+}  // namespace qrb

@@ -1,0 +1,74 @@
+#pragma once
+// The survey book ("libretto QRB"): Windows-1252 text, one item per line,
+// every line ended by CR LF, no byte-order mark.
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "common/tables.hpp"
+
+namespace qrb {
+
+// Writes the lines of one survey book. Opening creates or empties the file.
+class BookWriter {
+public:
+    // Fails with a path error (75 or 76) when the file cannot be created.
+    explicit BookWriter(const std::string& path);
+    ~BookWriter();
+    BookWriter(const BookWriter&) = delete;
+    BookWriter& operator=(const BookWriter&) = delete;
+
+    // One line as it stands, followed by CR LF.
+    void line(std::string_view text);
+    // A value line: one value, CR and LF of the text dropped.
+    void value(std::string_view text);
+    // A tag line such as "#stazione#".
+    void tag(std::string_view name) { line(name); }
+    // Flushes and closes; a write that failed (a full disk) fails here (61).
+    void close();
+
+private:
+    std::FILE* file_ = nullptr;
+    bool failed_ = false;
+};
+
+// A record line: every field followed by "|".
+class RecordLine {
+public:
+    // Text taken from an input: "|" becomes "\", CR and LF are dropped.
+    RecordLine& text(std::string_view field);
+    // Fixed text of the program, or a field already made safe.
+    RecordLine& literal(std::string_view field);
+    RecordLine& single(float value);   // single precision, trimmed
+    RecordLine& dbl(double value);     // double precision, trimmed
+    RecordLine& empty() { return literal({}); }
+    const std::string& str() const { return line_; }
+
+private:
+    std::string line_;
+};
+
+// Header: five tags, each with its value line.
+void write_header(BookWriter& out, std::string_view title, std::string_view locality, std::string_view survey_type,
+                  std::string_view note);
+// Trailer: "#origine#" and "0|0|0|".
+void write_trailer(BookWriter& out);
+
+// Field 7 of a reading line: the upper-cased field 6 when op_note is 1,
+// otherwise "NN".
+std::string code_by_op_note(std::string_view field6, int op_note);
+
+// A reading line: target, Hz, vertical value, distance ("INT" when 0),
+// target height, field 6, field 7. With `leading_blank` the four numbers keep
+// the blank before a value that is not negative.
+std::string reading_line(const Reading& reading, std::string_view field6, std::string_view field7,
+                         bool leading_blank = false);
+
+// A known-point line in its common form: name, east, north, height, note,
+// "NN" and an empty seventh field.
+std::string known_point_line(std::string_view name, double east, double north, double height, std::string_view note);
+
+// A literal of the source code (UTF-8) as survey-book text (Windows-1252).
+std::string book_text(std::string_view utf8);
+
+}  // namespace qrb

@@ -1,0 +1,38 @@
+#pragma once
+// Numbers as the recorder files and the survey book write them.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace qrb {
+
+// Reads a number from text: blanks, tabs and line feeds are skipped wherever
+// they stand; an optional sign; digits with one "."; an exponent after "E" or
+// "D" (either case) with an optional sign. Reading stops at the first
+// character that cannot continue the number; no number gives 0. An exponent
+// too large for a double fails with overflow (6).
+double val(std::string_view text);
+
+// Writes a value held in single precision: at most 7 significant digits, "."
+// as the decimal point, no trailing zeros, no "0" before the point, exponent
+// form ("1E-05", "1.234568E+07") when the decimal exponent is below -4 or
+// reaches 7. The "str" form puts one blank before a value that is not
+// negative; the "num" form has no blank.
+std::string str_single(float value);
+std::string num_single(float value);
+
+// The same for double precision, with at most 15 significant digits.
+std::string str_double(double value);
+std::string num_double(double value);
+
+// Rounds to the nearest whole number, halves to the even neighbour, and
+// fails with overflow (6) when the result leaves the 16-bit or 32-bit range.
+std::int16_t to_int16(double value);
+std::int32_t to_int32(double value);
+
+// Formats a value with a digit mask such as "0.00000000" or "#0.000": the
+// mask's decimals, at least as many integer digits as the mask has "0"
+// before its point, halves away from zero, "." as the decimal point.
+std::string format_with_mask(double value, std::string_view mask);
+
+}  // namespace qrb

@@ -1,0 +1,107 @@
+#include "common/routines.hpp"
+
+#include <filesystem>
+#include <fstream>
+
+#include "common/failure.hpp"
+#include "common/line_reader.hpp"
+#include "common/number.hpp"
+#include "common/text.hpp"
+#include "platform/shell.hpp"
+
+namespace qrb {
+
+namespace {
+
+std::size_t find_folded(std::string_view haystack, std::string_view needle)
+{
+    if (needle.empty()) return 0;
+    const char first = needle[0];
+    const bool letter = ucase(std::string(1, first)) != lcase(std::string(1, first));
+    if (!letter && needle.size() == 1) return haystack.find(first);
+    for (std::size_t k = 0; k + needle.size() <= haystack.size(); ++k)
+        if (equal_ignore_case(haystack.substr(k, needle.size()), needle)) return k;
+    return std::string_view::npos;
+}
+
+}  // namespace
+
+void split_fields(WorkState& state, std::string_view separator)
+{
+    for (auto& f : state.line_fields) f.clear();
+    std::string_view rest = state.work_line;
+    for (std::size_t k = 1; k <= 22; ++k) {
+        const auto pos = find_folded(rest, separator);
+        if (pos == std::string_view::npos) break;
+        state.line_fields[k].assign(rest.substr(0, pos));
+        rest.remove_prefix(pos + 1);
+        if (rest.empty()) break;
+    }
+}
+
+void normalize_name(WorkState& state, std::string& name)
+{
+    state.normalized_name.clear();
+    std::string out = trim(name);
+    for (auto& c : out) {
+        if (c == ',') c = '.';
+        else if (c == '|') c = '\\';
+        else if (c == '#') c = '*';
+        else if (c == ' ') c = '_';
+    }
+    name = out;
+    state.normalized_name = out;
+}
+
+std::string format_padded(double value, std::string_view mask, int width)
+{
+    std::string out = replace_all(format_with_mask(value, mask), ",", ".");
+    if (width > 0 && out.size() < static_cast<std::size_t>(width)) out.append(static_cast<std::size_t>(width) - out.size(), ' ');
+    return out;
+}
+
+void trim_fields(WorkState& state)
+{
+    for (std::size_t k = 1; k <= 22; ++k) state.line_fields[k] = trim(state.line_fields[k]);
+}
+
+bool find_in_string_array(const std::vector<std::string>& list, std::string_view text)
+{
+    for (std::size_t k = 1; k < list.size(); ++k)
+        if (equal_ignore_case(list[k], text)) return true;
+    return false;
+}
+
+void join_lines_at_marker(WorkState& state, const std::string& path, std::string_view marker)
+{
+    const std::string tmp = path_in(state.results_folder, "_tmp.dat");
+    {
+        LineReader in(path);
+        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+        if (!out) fail(kPathFileAccess);
+        std::string record;
+        std::string line;
+        while (in.next_line(line)) {
+            if (line == marker) {
+                out << record << "\r\n";
+                record.clear();
+            } else {
+                record += line;
+            }
+        }
+    }
+    std::error_code ec;
+    std::filesystem::remove(path, ec);
+    std::filesystem::rename(tmp, path, ec);
+    if (ec) fail(kPathFileAccess);
+}
+
+void shell_open(Shell& shell, const std::string& target) { (void)shell.open(target); }
+
+std::string path_in(const std::string& folder, const std::string& name)
+{
+    if (folder.empty()) return name;
+    return (std::filesystem::path(folder) / name).string();
+}
+
+}  // namespace qrb

@@ -1,0 +1,110 @@
+#include "common/tables.hpp"
+
+#include "common/text.hpp"
+
+namespace qrb {
+
+Reading& StationRecord::add_reading()
+{
+    readings_sized = true;
+    return readings.emplace_back();
+}
+
+void StationTable::clear()
+{
+    stations_.clear();
+    first_.clear();
+    indexed_ = 0;
+}
+
+StationRecord& StationTable::add(std::string name, float height, std::string note)
+{
+    auto& s = stations_.emplace_back();
+    s.name = std::move(name);
+    s.height = height;
+    s.note = std::move(note);
+    return s;
+}
+
+void StationTable::rename(std::size_t index, std::string name)
+{
+    stations_[index].name = std::move(name);
+    first_.clear();
+    indexed_ = 0;
+}
+
+std::optional<StationHit> StationTable::find(const std::string& name) const
+{
+    for (; indexed_ < stations_.size(); ++indexed_) first_.emplace(stations_[indexed_].name, indexed_);
+    const auto it = first_.find(name);
+    if (it == first_.end()) return std::nullopt;
+    return StationHit{it->second, stations_[it->second].readings.size()};
+}
+
+GnssVector& GnssBaseRecord::add_vector() { return vectors.emplace_back(); }
+
+void GnssBaseTable::clear()
+{
+    bases_.clear();
+    exact_.clear();
+    folded_.clear();
+    indexed_ = 0;
+}
+
+GnssBaseRecord& GnssBaseTable::add(std::string name)
+{
+    auto& b = bases_.emplace_back();
+    b.name = std::move(name);
+    return b;
+}
+
+void GnssBaseTable::rename(std::size_t index, std::string name)
+{
+    bases_[index].name = std::move(name);
+    exact_.clear();
+    folded_.clear();
+    indexed_ = 0;
+}
+
+void GnssBaseTable::index() const
+{
+    for (; indexed_ < bases_.size(); ++indexed_) {
+        exact_.emplace(bases_[indexed_].name, indexed_);
+        folded_.emplace(ucase(bases_[indexed_].name), indexed_);
+    }
+}
+
+std::optional<GnssBaseHit> GnssBaseTable::find(const std::string& name) const
+{
+    index();
+    const auto it = exact_.find(name);
+    if (it == exact_.end()) return std::nullopt;
+    return GnssBaseHit{it->second, bases_[it->second].vectors.size()};
+}
+
+GnssBaseHit GnssBaseTable::find_or_add(const std::string& name)
+{
+    index();
+    const auto it = folded_.find(ucase(name));
+    if (it != folded_.end()) return GnssBaseHit{it->second, bases_[it->second].vectors.size()};
+    add(name);
+    return GnssBaseHit{bases_.size() - 1, 0};
+}
+
+void GeoPointTable::clear()
+{
+    points_.clear();
+    folded_.clear();
+    indexed_ = 0;
+}
+
+GeoPointRecord& GeoPointTable::add(GeoPointRecord point) { return points_.emplace_back(std::move(point)); }
+
+const GeoPointRecord* GeoPointTable::find(const std::string& name) const
+{
+    for (; indexed_ < points_.size(); ++indexed_) folded_.emplace(ucase(points_[indexed_].name), indexed_);
+    const auto it = folded_.find(ucase(name));
+    return it == folded_.end() ? nullptr : &points_[it->second];
+}
+
+}  // namespace qrb

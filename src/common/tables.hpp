@@ -1,0 +1,158 @@
+#pragma once
+// The three collection tables that the collect-then-write converters fill:
+// stations with their readings, GNSS bases with their vectors, and points
+// given by latitude and longitude. Positions are 0-based. Lookups by name keep
+// the first match of a scan in table order but cost no scan per call: each
+// table keeps an index of first occurrences, extended as the table grows.
+// Names are fixed when an element is added (use rename() to change one).
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace qrb {
+
+struct Reading {
+    std::string target;
+    float hz = 0;
+    float v = 0;
+    float dist = 0;  // 0 means none
+    float target_height = 0;
+    std::string code;
+    std::string note;
+};
+
+struct StationRecord {
+    std::string name;
+    float height = 0;
+    std::string note;
+    std::vector<Reading> readings;
+    // A station whose reading list was never sized has no readings at all;
+    // one sized to hold none is written as a bare block by the converters
+    // that do so.
+    bool readings_sized = false;
+
+    Reading& add_reading();
+    void size_readings() { readings_sized = true; }
+};
+
+struct StationHit {
+    std::size_t index;
+    std::size_t reading_count;
+};
+
+class StationTable {
+public:
+    void clear();
+    StationRecord& add(std::string name, float height = 0, std::string note = {});
+    void rename(std::size_t index, std::string name);
+    std::size_t size() const { return stations_.size(); }
+    bool empty() const { return stations_.empty(); }
+    StationRecord& operator[](std::size_t i) { return stations_[i]; }
+    const StationRecord& operator[](std::size_t i) const { return stations_[i]; }
+    StationRecord& back() { return stations_.back(); }
+    auto begin() const { return stations_.begin(); }
+    auto end() const { return stations_.end(); }
+
+    // First station named exactly `name` (case and blanks count).
+    std::optional<StationHit> find(const std::string& name) const;
+
+private:
+    std::vector<StationRecord> stations_;
+    mutable std::unordered_map<std::string, std::size_t> first_;
+    mutable std::size_t indexed_ = 0;
+};
+
+struct GnssVector {
+    std::string point;
+    double dx = 0;
+    double dy = 0;
+    double dz = 0;
+    float antenna_height = 0;
+    std::string code;
+    std::string note;
+    std::string covariance = "0,0,0,0,0,0";
+    float pdop = 0;
+};
+
+struct GnssBaseRecord {
+    std::string name;
+    double x = 0;
+    double y = 0;
+    double z = 0;
+    float antenna_height = 0;
+    std::string note;
+    std::vector<GnssVector> vectors;
+
+    GnssVector& add_vector();
+};
+
+struct GnssBaseHit {
+    std::size_t index;
+    std::size_t vector_count;
+};
+
+class GnssBaseTable {
+public:
+    void clear();
+    GnssBaseRecord& add(std::string name);
+    void rename(std::size_t index, std::string name);
+    std::size_t size() const { return bases_.size(); }
+    bool empty() const { return bases_.empty(); }
+    GnssBaseRecord& operator[](std::size_t i) { return bases_[i]; }
+    const GnssBaseRecord& operator[](std::size_t i) const { return bases_[i]; }
+    auto begin() const { return bases_.begin(); }
+    auto end() const { return bases_.end(); }
+
+    // First base named exactly `name`.
+    std::optional<GnssBaseHit> find(const std::string& name) const;
+    // First base whose name equals `name` without regard to case; appends a
+    // base of that name (as given) when there is none.
+    GnssBaseHit find_or_add(const std::string& name);
+
+private:
+    void index() const;
+    std::vector<GnssBaseRecord> bases_;
+    mutable std::unordered_map<std::string, std::size_t> exact_;
+    mutable std::unordered_map<std::string, std::size_t> folded_;
+    mutable std::size_t indexed_ = 0;
+};
+
+struct GeoPointRecord {
+    std::string name;
+    double lat = 0;  // radians
+    double lon = 0;  // radians
+    double h = 0;
+    float antenna_height = 0;
+    std::string note;
+    std::string code;
+};
+
+struct Ecef {
+    double x = 0;
+    double y = 0;
+    double z = 0;
+};
+
+class GeoPointTable {
+public:
+    void clear();
+    GeoPointRecord& add(GeoPointRecord point);
+    std::size_t size() const { return points_.size(); }
+    bool empty() const { return points_.empty(); }
+    GeoPointRecord& operator[](std::size_t i) { return points_[i]; }
+    const GeoPointRecord& operator[](std::size_t i) const { return points_[i]; }
+    auto begin() const { return points_.begin(); }
+    auto end() const { return points_.end(); }
+
+    // First point whose name equals `name` without regard to case.
+    const GeoPointRecord* find(const std::string& name) const;
+
+private:
+    std::vector<GeoPointRecord> points_;
+    mutable std::unordered_map<std::string, std::size_t> folded_;
+    mutable std::size_t indexed_ = 0;
+};
+
+}  // namespace qrb

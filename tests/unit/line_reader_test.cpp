@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include "common/failure.hpp"
+#include "common/line_reader.hpp"
+#include "support/harness.hpp"
+
+namespace qrb {
+namespace {
+
+std::vector<std::string> lines_of(const std::string& bytes)
+{
+    test::TempDir dir;
+    test::write_file(dir / "in.txt", bytes);
+    LineReader in((dir / "in.txt").string());
+    std::vector<std::string> out;
+    while (!in.at_end()) out.push_back(in.read_line());
+    return out;
+}
+
+TEST(LineReader, EveryLineEndEndsALine)
+{
+    using V = std::vector<std::string>;
+    const struct {
+        const char* name;
+        std::string bytes;
+        V lines;
+    } cases[] = {
+        {"crlf", "a\r\nb\r\n", V{"a", "b"}},
+        {"cr", "a\rb\r", V{"a", "b"}},
+        {"lf", "a\nb\n", V{"a", "b"}},
+        {"no end on last", "a\r\nb", V{"a", "b"}},
+        {"empty lines", "a\r\n\r\n\nb", V{"a", "", "", "b"}},
+        {"cr cr lf", "a\r\r\nb", V{"a", "", "b"}},
+        {"lf cr is two ends", "a\n\rb", V{"a", "", "b"}},
+        {"empty file", "", V{}},
+        {"only an end", "\r\n", V{""}},
+        {"bytes kept", std::string("\xE0\x00z\r\n", 5), V{std::string("\xE0\x00z", 3)}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(lines_of(c.bytes), c.lines) << c.name;
+}
+
+TEST(LineReader, LongLinesAcrossTheBuffer)
+{
+    const std::string big(3 << 20, 'x');
+    const auto lines = lines_of(big + "\r\n" + big);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], big);
+    EXPECT_EQ(lines[1], big);
+}
+
+TEST(LineReader, ReadingPastTheEndAndMissingFile)
+{
+    test::TempDir dir;
+    test::write_file(dir / "in.txt", "a\r\n");
+    LineReader in((dir / "in.txt").string());
+    EXPECT_EQ(in.read_line(), "a");
+    try {
+        in.read_line();
+        FAIL();
+    } catch (const RunError& e) {
+        EXPECT_EQ(e.code(), 62);
+    }
+    try {
+        LineReader missing((dir / "none.txt").string());
+        FAIL();
+    } catch (const RunError& e) {
+        EXPECT_EQ(e.code(), 53);
+    }
+}
+
+}  // namespace
+}  // namespace qrb

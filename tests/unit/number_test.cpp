@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include "common/failure.hpp"
+#include "common/number.hpp"
+
+namespace qrb {
+namespace {
+
+struct ValCase {
+    const char* text;
+    double expected;
+};
+
+TEST(Val, ReadsAsTheRunTimeDoes)
+{
+    const ValCase cases[] = {
+        {"", 0},
+        {"abc", 0},
+        {"12", 12},
+        {"  12.5", 12.5},
+        {"+00012345", 12345},
+        {"-00012345", -12345},
+        {"1 2 3", 123},           // blanks inside are skipped
+        {"\t1\n2", 12},           // so are tabs and line feeds
+        {".5", 0.5},
+        {"-.25", -0.25},
+        {"1.2.3", 1.2},           // a second point ends the number
+        {"12,5", 12},             // "," is no decimal separator
+        {"1E3", 1000},
+        {"1e-3", 0.001},
+        {"2D2", 200},
+        {"2d+2", 200},
+        {"1E", 1},
+        {"1E+", 1},
+        {"0012AB00", 12},
+        {"- 5", -5},
+        {"1e-400", 0},
+        {"3.", 3},
+        {".", 0},
+        {"-", 0},
+    };
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(val(c.text), c.expected) << c.text;
+}
+
+TEST(Val, HugeExponentIsOverflow)
+{
+    try {
+        val("1E400");
+        FAIL() << "no failure";
+    } catch (const RunError& e) {
+        EXPECT_EQ(e.code(), 6);
+    }
+}
+
+struct SingleCase {
+    float value;
+    const char* trimmed;
+    const char* with_blank;
+};
+
+TEST(WriteNumber, SinglePrecision)
+{
+    const SingleCase cases[] = {
+        {0.5f, ".5", " .5"},
+        {-0.25f, "-.25", "-.25"},
+        {100.0f, "100", " 100"},
+        {0.00001f, "1E-05", " 1E-05"},
+        {0.0001f, ".0001", " .0001"},
+        {0.001f, ".001", " .001"},
+        {123.45678f, "123.4568", " 123.4568"},
+        {12345678.0f, "1.234568E+07", " 1.234568E+07"},
+        {1234567.0f, "1234567", " 1234567"},
+        {10000000.0f, "1E+07", " 1E+07"},
+        {0.0f, "0", " 0"},
+        {-0.0f, "0", " 0"},
+        {1.55f, "1.55", " 1.55"},
+        {12.345f, "12.345", " 12.345"},
+        {0.1f, ".1", " .1"},
+        {-1.5f, "-1.5", "-1.5"},
+        {99.99999f, "99.99999", " 99.99999"},
+        {1e-10f, "1E-10", " 1E-10"},
+        {3.4e38f, "3.4E+38", " 3.4E+38"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(num_single(c.value), c.trimmed) << c.trimmed;
+        EXPECT_EQ(str_single(c.value), c.with_blank) << c.trimmed;
+    }
+}
+
+TEST(WriteNumber, DoublePrecision)
+{
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {4512345.678901234, "4512345.67890123"},
+        {-0.25, "-.25"},
+        {1e15, "1E+15"},
+        {123456789012345.0, "123456789012345"},
+        {0.1, ".1"},
+        {1.0 / 3.0, ".333333333333333"},
+        {1e-5, "1E-05"},
+        {1e100, "1E+100"},
+        {12.345, "12.345"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(num_double(c.value), c.text);
+    EXPECT_EQ(str_double(1.6), " 1.6");
+    EXPECT_EQ(str_double(-1.6), "-1.6");
+}
+
+TEST(WriteNumber, NotANumberIsOverflow)
+{
+    EXPECT_THROW(num_single(std::numeric_limits<float>::infinity()), RunError);
+    EXPECT_THROW(num_double(std::numeric_limits<double>::quiet_NaN()), RunError);
+}
+
+TEST(WholeNumbers, HalvesGoToTheEvenNeighbour)
+{
+    const struct {
+        double value;
+        int expected;
+    } cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2}, {2.4999, 2}, {2.5001, 3},
+                 {12.0, 12}, {32767.4, 32767}, {-32768.0, -32768}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(to_int16(c.value), c.expected) << c.value;
+        EXPECT_EQ(to_int32(c.value), c.expected) << c.value;
+    }
+}
+
+TEST(WholeNumbers, OutOfRangeIsOverflow)
+{
+    for (double v : {32767.5, 32768.0, -32769.0, 1e10}) {
+        try {
+            to_int16(v);
+            FAIL() << v;
+        } catch (const RunError& e) {
+            EXPECT_EQ(e.code(), 6);
+        }
+    }
+    EXPECT_EQ(to_int32(32768.0), 32768);
+    EXPECT_THROW(to_int32(2147483648.0), RunError);
+    EXPECT_EQ(to_int32(-2147483648.0), -2147483647 - 1);
+}
+
+TEST(MaskFormat, DigitsAndRounding)
+{
+    const struct {
+        double value;
+        const char* mask;
+        const char* expected;
+    } cases[] = {
+        {12.5, "0.00000000", "12.50000000"},
+        {0.5, "0.00000000", "0.50000000"},
+        {-0.5, "0.00000000", "-0.50000000"},
+        {0.125, "0.00", "0.13"},     // a half goes away from zero
+        {-0.125, "0.00", "-0.13"},
+        {9.995, "0.00", "9.99"},     // 9.995 is just below the half in binary
+        {9.999, "0.00", "10.00"},
+        {0.5, "#.00", ".50"},
+        {7.0, "000", "007"},
+        {1234.5678, "0.0", "1234.6"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(format_with_mask(c.value, c.mask), c.expected) << c.value << " " << c.mask;
+}
+
+}  // namespace
+}  // namespace qrb

@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include "common/routines.hpp"
+#include "platform/shell.hpp"
+#include "support/harness.hpp"
+
+namespace qrb {
+namespace {
+
+std::vector<std::string> split(const std::string& line, const std::string& sep)
+{
+    WorkState s;
+    s.work_line = line;
+    split_fields(s, sep);
+    EXPECT_EQ(s.work_line, line);
+    EXPECT_EQ(s.line_fields[0], "");
+    std::vector<std::string> out(s.line_fields.begin() + 1, s.line_fields.end());
+    while (!out.empty() && out.back().empty()) out.pop_back();
+    return out;
+}
+
+TEST(SplitFields, Cases)
+{
+    using V = std::vector<std::string>;
+    EXPECT_EQ(split("a,b,c", ","), (V{"a", "b"}));  // the last field needs a closing separator
+    EXPECT_EQ(split("a,b,c,", ","), (V{"a", "b", "c"}));
+    EXPECT_EQ(split("a,,b,", ","), (V{"a", "", "b"}));
+    EXPECT_EQ(split("1x2X3x", "x"), (V{"1", "2", "3"}));
+    EXPECT_EQ(split("abc", ","), V{});
+    EXPECT_EQ(split("ab::cd::", "::"), (V{"ab", ":cd"}));  // one character dropped
+    std::string many;
+    for (int k = 1; k <= 30; ++k) many += std::to_string(k) + ",";
+    const auto fields = split(many, ",");
+    ASSERT_EQ(fields.size(), 22u);
+    EXPECT_EQ(fields[21], "22");
+}
+
+TEST(NormalizeName, CleansInPlace)
+{
+    WorkState s;
+    std::string name = " P 1,5|A#2 ";
+    normalize_name(s, name);
+    EXPECT_EQ(name, "P_1.5\\A*2");
+    EXPECT_EQ(s.normalized_name, "P_1.5\\A*2");
+}
+
+TEST(FormatPadded, MaskAndWidth)
+{
+    EXPECT_EQ(format_padded(12.5, "0.00000000", 0), "12.50000000");
+    EXPECT_EQ(format_padded(12.5, "0.00000000", 14), "12.50000000   ");
+    EXPECT_EQ(format_padded(12.5, "0.00000000", 5), "12.50000000");
+}
+
+TEST(TrimFields, LeavesElementZero)
+{
+    WorkState s;
+    s.line_fields[0] = " z ";
+    s.line_fields[1] = " a ";
+    s.line_fields[22] = "  b";
+    trim_fields(s);
+    EXPECT_EQ(s.line_fields[0], " z ");
+    EXPECT_EQ(s.line_fields[1], "a");
+    EXPECT_EQ(s.line_fields[22], "b");
+}
+
+TEST(FindInStringArray, SkipsElementZero)
+{
+    EXPECT_TRUE(find_in_string_array({"x", "ABC"}, "abc"));
+    EXPECT_FALSE(find_in_string_array({"ABC", "x"}, "abc"));
+}
+
+TEST(JoinLinesAtMarker, RecordsBetweenMarkers)
+{
+    test::TempDir dir;
+    WorkState s;
+    s.results_folder = dir.path().string();
+    const auto file = (dir / "data.txt").string();
+    test::write_file(file, "END\r\na\r\nb\r\nEND\r\nc\r\nEND\r\ntail\r\n");
+    join_lines_at_marker(s, file, "END");
+    EXPECT_EQ(test::read_file(file), "\r\nab\r\nc\r\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "_tmp.dat"));
+}
+
+struct FailingShell : Shell {
+    std::vector<std::string> opened;
+    bool open(const std::string& target) override
+    {
+        opened.push_back(target);
+        return false;
+    }
+};
+
+TEST(ShellOpen, IgnoresFailures)
+{
+    FailingShell shell;
+    shell_open(shell, "/no/such/folder");
+    EXPECT_EQ(shell.opened, std::vector<std::string>{"/no/such/folder"});
+}
+
+}  // namespace
+}  // namespace qrb
