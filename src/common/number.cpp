@@ -71,6 +71,8 @@ std::string general_form(double value, int digits, bool leading_blank)
     return out;
 }
 
+}  // namespace
+
 double round_half_even(double value)
 {
     const double floor = std::floor(value);
@@ -79,8 +81,6 @@ double round_half_even(double value)
     if (diff < 0.5) return floor;
     return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
 }
-
-}  // namespace
 
 double val(std::string_view text)
 {

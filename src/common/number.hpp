@@ -25,6 +25,9 @@ std::string num_single(float value);
 std::string str_double(double value);
 std::string num_double(double value);
 
+// The nearest whole number, halves to the even neighbour.
+double round_half_even(double value);
+
 // Rounds to the nearest whole number, halves to the even neighbour, and
 // fails with overflow (6) when the result leaves the 16-bit or 32-bit range.
 std::int16_t to_int16(double value);

@@ -1,0 +1,48 @@
+#pragma once
+// GSI words, as every GSI converter reads them. A GSI-8 word is 16 characters
+// (WI 1-2, information 3-6, sign 7, data 8-15, blank 16); a GSI-16 word is 24
+// (data 8-23, blank 24) and its line opens with "*".
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/work_state.hpp"
+
+namespace qrb::gsi {
+
+// Columns (1-based) of word k (from 1) on a line.
+constexpr long long gsi8_word_column(int k) { return 16LL * (k - 1) + 1; }
+constexpr long long gsi8_sign_column(int k) { return 16LL * (k - 1) + 7; }
+constexpr long long gsi8_data_column(int k) { return 16LL * (k - 1) + 8; }
+constexpr long long gsi16_word_column(int k) { return 24LL * (k - 1) + 2; }
+constexpr long long gsi16_sign_column(int k) { return 24LL * (k - 1) + 8; }
+constexpr long long gsi16_data_column(int k) { return 24LL * (k - 1) + 9; }
+
+// The data characters of word k at its fixed columns (what exists of them).
+std::string gsi8_data(std::string_view line, int k);
+std::string gsi16_data(std::string_view line, int k);
+
+// The leading-zero rule of names: trimmed, zeros become blanks, leading
+// blanks go, the other blanks become zeros again. Empty when nothing is
+// left: the caller puts its default name in its place.
+std::string clean_name(std::string_view data);
+
+// The code-word rule: a data text whose value, to the nearest whole number
+// (halves to even), is not 0 gives that number; otherwise its zeros become
+// blanks, the ends are trimmed, and an empty result gives "NN".
+std::string code_word(std::string_view data);
+
+// One word found by its index: the WI (first two characters of the field),
+// the value from position 7 (sign and data) and from position 8 (data).
+struct Word {
+    std::string_view wi;
+    std::string_view from7;
+    std::string_view from8;
+};
+
+// Words by index: the line with one blank appended is split at blanks with
+// split_fields; of fields 1 to 15, those of more than two characters are
+// words. The views point into state.line_fields and hold until the next split.
+std::vector<Word> words_by_index(WorkState& state, std::string_view line);
+
+}  // namespace qrb::gsi
