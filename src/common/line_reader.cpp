@@ -1,5 +1,6 @@
 #include "common/line_reader.hpp"
 
+#include <algorithm>
 #include <cstring>
 
 #include "common/failure.hpp"
@@ -33,6 +34,27 @@ int LineReader::read_byte()
     return static_cast<unsigned char>(buffer_[pos_++]);
 }
 
+namespace {
+
+// The first CR or LF in [p, stop), or stop. Searches in short windows so that
+// a file without CR does not make every line scan the whole buffer.
+const char* find_line_end(const char* p, const char* stop)
+{
+    constexpr std::size_t kWindow = 256;
+    while (p < stop) {
+        const char* window_end = p + std::min<std::size_t>(kWindow, static_cast<std::size_t>(stop - p));
+        const auto* cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<std::size_t>(window_end - p)));
+        const char* limit = cr ? cr : window_end;
+        if (const auto* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(limit - p))))
+            return lf;
+        if (cr) return cr;
+        p = window_end;
+    }
+    return stop;
+}
+
+}  // namespace
+
 bool LineReader::next_line(std::string& line)
 {
     line.clear();
@@ -40,9 +62,8 @@ bool LineReader::next_line(std::string& line)
     for (;;) {
         const char* start = buffer_.data() + pos_;
         const std::size_t avail = len_ - pos_;
-        const char* end = start;
         const char* stop = start + avail;
-        while (end < stop && *end != '\r' && *end != '\n') ++end;
+        const char* end = find_line_end(start, stop);
         line.append(start, static_cast<std::size_t>(end - start));
         pos_ += static_cast<std::size_t>(end - start);
         if (end < stop) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <optional>
 
 #include "common/failure.hpp"
 
@@ -13,6 +14,68 @@ namespace {
 
 bool skipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// The significant digits of a positive value rounded to `digits` digits
+// (halves to even, on the exact binary value) and the decimal exponent of
+// the first digit.
+void exact_digits(double value, int digits, std::string& mantissa, int& exponent)
+{
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
+    // buf holds d[.ddd]e±XX
+    const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
+    const auto epos = sci.find('e');
+    for (char c : sci.substr(0, epos))
+        if (c != '.') mantissa += c;
+    std::from_chars(sci.data() + epos + 1 + (sci[epos + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exponent);
+}
+
+// The same by scaling with a power of ten, several times faster. Scaling
+// errs by a few units in the last binary place, far below the rounding
+// step for up to 7 digits: a result is taken only when the scaled value is
+// clearly away from a halfway point; otherwise the caller uses exact_digits.
+constexpr int kMaxScaledDigits = 7;
+
+bool scaled_digits(double value, int digits, std::string& mantissa, int& exponent)
+{
+    constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    auto scale = [&](double v, int power) {  // v * 10^power, exact powers only
+        while (power > 22) {
+            v *= kPow10[22];
+            power -= 22;
+        }
+        while (power < -22) {
+            v /= kPow10[22];
+            power += 22;
+        }
+        return power >= 0 ? v * kPow10[power] : v / kPow10[-power];
+    };
+    exponent = static_cast<int>(std::floor(std::log10(value)));
+    const double low = kPow10[digits - 1];
+    const double high = kPow10[digits];
+    double scaled = scale(value, digits - 1 - exponent);
+    if (scaled < low) {  // log10 rounded up near a power of ten
+        --exponent;
+        scaled = scale(value, digits - 1 - exponent);
+    } else if (scaled >= high) {
+        ++exponent;
+        scaled = scale(value, digits - 1 - exponent);
+    }
+    if (!(scaled >= low && scaled < high)) return false;
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5) < 1e-6) return false;  // too near a halfway point to tell
+    auto rounded = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    if (rounded == static_cast<std::uint64_t>(high)) {
+        rounded /= 10;
+        ++exponent;
+    }
+    char buf[24];
+    const auto res = std::to_chars(buf, buf + sizeof buf, rounded);
+    mantissa.assign(buf, res.ptr);
+    return true;
+}
 
 // The text of a value in the run time's general form, with `digits`
 // significant digits at most.
@@ -28,16 +91,10 @@ std::string general_form(double value, int digits, bool leading_blank)
     }
     if (value == 0) return out + "0";
 
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
-    // buf holds d[.ddd]e±XX
-    const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
-    const auto epos = sci.find('e');
     std::string mantissa;
-    for (char c : sci.substr(0, epos))
-        if (c != '.') mantissa += c;
     int exponent = 0;
-    std::from_chars(sci.data() + epos + 1 + (sci[epos + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exponent);
+    if (digits > kMaxScaledDigits || !scaled_digits(value, digits, mantissa, exponent))
+        exact_digits(value, digits, mantissa, exponent);
     while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
 
     if (exponent < -4 || exponent >= digits) {
@@ -82,8 +139,38 @@ double round_half_even(double value)
     return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
 }
 
+namespace {
+
+// The common case of val: a sign and plain digits that end the text or stop
+// at a character that cannot continue a number. Nothing when the text needs
+// the general reading (blanks, a point, an exponent, too many digits).
+std::optional<double> plain_integer(std::string_view text)
+{
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    const std::size_t first = i;
+    std::uint64_t value = 0;
+    for (; i < n && is_digit(text[i]); ++i) {
+        if (value >= 100000000000000ULL) return std::nullopt;  // beyond 15 digits
+        value = value * 10 + static_cast<std::uint64_t>(text[i] - '0');
+    }
+    if (i == first) return std::nullopt;
+    if (i < n) {
+        const char c = text[i];
+        if (skipped(c) || c == '.' || c == 'E' || c == 'e' || c == 'D' || c == 'd') return std::nullopt;
+    }
+    const auto magnitude = static_cast<double>(value);  // exact below 2^53
+    return negative ? -magnitude : magnitude;
+}
+
+}  // namespace
+
 double val(std::string_view text)
 {
+    if (const std::optional<double> plain = plain_integer(text)) return *plain;
+
     std::string number;  // sign, digits, ".", "e", exponent sign and digits
     std::size_t i = 0;
     const std::size_t n = text.size();
@@ -97,22 +184,29 @@ double val(std::string_view text)
     }
     bool seen_digit = false;
     bool seen_point = false;
+    bool leading_zeros = true;  // zeros before the first other digit are dropped (the text stays short)
     for (;;) {
         skip();
         if (i >= n) break;
         const char c = text[i];
-        if (is_digit(c)) {
+        if (c == '0' && leading_zeros) {
+            seen_digit = true;
+        } else if (is_digit(c)) {
             number += c;
             seen_digit = true;
+            leading_zeros = false;
         } else if (c == '.' && !seen_point) {
+            if (leading_zeros) number += '0';
             number += '.';
             seen_point = true;
+            leading_zeros = false;
         } else {
             break;
         }
         ++i;
     }
     if (!seen_digit) return 0.0;
+    if (leading_zeros) number += '0';
     if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
         std::size_t j = i + 1;
         std::string exponent = "e";

@@ -13,12 +13,16 @@ namespace qrb {
 
 namespace {
 
-std::size_t find_folded(std::string_view haystack, std::string_view needle)
+// True when `needle` is found by a plain search: one character that is no letter.
+bool plain_needle(std::string_view needle)
+{
+    return needle.size() == 1 && ucase(needle) == lcase(needle);
+}
+
+std::size_t find_folded(std::string_view haystack, std::string_view needle, bool plain)
 {
     if (needle.empty()) return 0;
-    const char first = needle[0];
-    const bool letter = ucase(std::string(1, first)) != lcase(std::string(1, first));
-    if (!letter && needle.size() == 1) return haystack.find(first);
+    if (plain) return haystack.find(needle[0]);
     for (std::size_t k = 0; k + needle.size() <= haystack.size(); ++k)
         if (equal_ignore_case(haystack.substr(k, needle.size()), needle)) return k;
     return std::string_view::npos;
@@ -30,8 +34,9 @@ void split_fields(WorkState& state, std::string_view separator)
 {
     for (auto& f : state.line_fields) f.clear();
     std::string_view rest = state.work_line;
+    const bool plain = plain_needle(separator);
     for (std::size_t k = 1; k <= 22; ++k) {
-        const auto pos = find_folded(rest, separator);
+        const auto pos = find_folded(rest, separator, plain);
         if (pos == std::string_view::npos) break;
         state.line_fields[k].assign(rest.substr(0, pos));
         rest.remove_prefix(pos + 1);
