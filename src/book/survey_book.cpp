@@ -12,19 +12,31 @@ BookWriter::BookWriter(const std::string& path)
 {
     file_ = std::fopen(path.c_str(), "wb");
     if (!file_) fail(errno == ENOENT ? kPathNotFound : kPathFileAccess);
-    std::setvbuf(file_, nullptr, _IOFBF, 1 << 20);
 }
 
 BookWriter::~BookWriter()
 {
-    if (file_) std::fclose(file_);
+    if (!file_) return;
+    flush();
+    std::fclose(file_);
 }
+
+namespace {
+constexpr std::size_t kFlushSize = 1 << 16;
+}  // namespace
 
 void BookWriter::line(std::string_view text)
 {
     if (!file_) return;
-    if (std::fwrite(text.data(), 1, text.size(), file_) != text.size() || std::fwrite("\r\n", 1, 2, file_) != 2)
-        failed_ = true;
+    buffer_.append(text);
+    buffer_.append("\r\n");
+    if (buffer_.size() >= kFlushSize) flush();
+}
+
+void BookWriter::flush()
+{
+    if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) failed_ = true;
+    buffer_.clear();
 }
 
 void BookWriter::value(std::string_view text)
@@ -42,6 +54,7 @@ void BookWriter::value(std::string_view text)
 void BookWriter::close()
 {
     if (!file_) return;
+    flush();
     const bool bad = std::fclose(file_) != 0 || failed_;
     file_ = nullptr;
     if (bad) fail(kDiskFull);

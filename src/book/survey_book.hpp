@@ -28,7 +28,10 @@ public:
     void close();
 
 private:
+    void flush();
+
     std::FILE* file_ = nullptr;
+    std::string buffer_;  // lines not yet handed to the file
     bool failed_ = false;
 };
 

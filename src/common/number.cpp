@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -15,19 +16,27 @@ namespace {
 bool skipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-// The significant digits of a positive value rounded to `digits` digits
-// (halves to even, on the exact binary value) and the decimal exponent of
-// the first digit.
-void exact_digits(double value, int digits, std::string& mantissa, int& exponent)
+// The significant digits of a positive value rounded to a number of digits,
+// and the decimal exponent of the first digit.
+struct Digits {
+    char digit[24];
+    std::size_t count = 0;
+    int exponent = 0;
+};
+
+// Rounds on the exact binary value, halves to even.
+void exact_digits(double value, int digits, Digits& d)
 {
     char buf[64];
     const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
     // buf holds d[.ddd]e±XX
-    const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
-    const auto epos = sci.find('e');
-    for (char c : sci.substr(0, epos))
-        if (c != '.') mantissa += c;
-    std::from_chars(sci.data() + epos + 1 + (sci[epos + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exponent);
+    d.count = 0;
+    const char* p = buf;
+    for (; *p != 'e'; ++p)
+        if (*p != '.') d.digit[d.count++] = *p;
+    ++p;
+    if (*p == '+') ++p;
+    std::from_chars(p, res.ptr, d.exponent);
 }
 
 // The same by scaling with a power of ten, several times faster. Scaling
@@ -36,7 +45,7 @@ void exact_digits(double value, int digits, std::string& mantissa, int& exponent
 // clearly away from a halfway point; otherwise the caller uses exact_digits.
 constexpr int kMaxScaledDigits = 7;
 
-bool scaled_digits(double value, int digits, std::string& mantissa, int& exponent)
+bool scaled_digits(double value, int digits, Digits& d)
 {
     constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                  1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
@@ -51,16 +60,16 @@ bool scaled_digits(double value, int digits, std::string& mantissa, int& exponen
         }
         return power >= 0 ? v * kPow10[power] : v / kPow10[-power];
     };
-    exponent = static_cast<int>(std::floor(std::log10(value)));
+    d.exponent = static_cast<int>(std::floor(std::log10(value)));
     const double low = kPow10[digits - 1];
     const double high = kPow10[digits];
-    double scaled = scale(value, digits - 1 - exponent);
+    double scaled = scale(value, digits - 1 - d.exponent);
     if (scaled < low) {  // log10 rounded up near a power of ten
-        --exponent;
-        scaled = scale(value, digits - 1 - exponent);
+        --d.exponent;
+        scaled = scale(value, digits - 1 - d.exponent);
     } else if (scaled >= high) {
-        ++exponent;
-        scaled = scale(value, digits - 1 - exponent);
+        ++d.exponent;
+        scaled = scale(value, digits - 1 - d.exponent);
     }
     if (!(scaled >= low && scaled < high)) return false;
     const double whole = std::floor(scaled);
@@ -69,11 +78,9 @@ bool scaled_digits(double value, int digits, std::string& mantissa, int& exponen
     auto rounded = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
     if (rounded == static_cast<std::uint64_t>(high)) {
         rounded /= 10;
-        ++exponent;
+        ++d.exponent;
     }
-    char buf[24];
-    const auto res = std::to_chars(buf, buf + sizeof buf, rounded);
-    mantissa.assign(buf, res.ptr);
+    d.count = static_cast<std::size_t>(std::to_chars(d.digit, d.digit + sizeof d.digit, rounded).ptr - d.digit);
     return true;
 }
 
@@ -82,64 +89,58 @@ bool scaled_digits(double value, int digits, std::string& mantissa, int& exponen
 std::string general_form(double value, int digits, bool leading_blank)
 {
     if (!std::isfinite(value)) fail(kOverflow);
-    std::string out;
+    char out[64];
+    std::size_t n = 0;
     if (value < 0) {
-        out = "-";
+        out[n++] = '-';
         value = -value;
     } else if (leading_blank) {
-        out = " ";
+        out[n++] = ' ';
     }
-    if (value == 0) return out + "0";
+    if (value == 0) {
+        out[n++] = '0';
+        return std::string(out, n);
+    }
 
-    std::string mantissa;
-    int exponent = 0;
-    if (digits > kMaxScaledDigits || !scaled_digits(value, digits, mantissa, exponent))
-        exact_digits(value, digits, mantissa, exponent);
-    while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+    Digits d;
+    if (digits > kMaxScaledDigits || !scaled_digits(value, digits, d)) exact_digits(value, digits, d);
+    std::size_t count = d.count;
+    while (count > 1 && d.digit[count - 1] == '0') --count;
+    const int exponent = d.exponent;
+    auto put = [&](const char* from, std::size_t length) {
+        std::memcpy(out + n, from, length);
+        n += length;
+    };
+    auto zeros = [&](std::size_t length) {
+        std::memset(out + n, '0', length);
+        n += length;
+    };
 
     if (exponent < -4 || exponent >= digits) {
-        out += mantissa[0];
-        if (mantissa.size() > 1) {
-            out += '.';
-            out.append(mantissa, 1);
+        out[n++] = d.digit[0];
+        if (count > 1) {
+            out[n++] = '.';
+            put(d.digit + 1, count - 1);
         }
-        out += 'E';
-        out += exponent < 0 ? '-' : '+';
+        out[n++] = 'E';
+        out[n++] = exponent < 0 ? '-' : '+';
         const int magnitude = exponent < 0 ? -exponent : exponent;
-        if (magnitude < 10) out += '0';
-        out += std::to_string(magnitude);
-        return out;
-    }
-    if (exponent < 0) {
-        out += '.';
-        out.append(static_cast<std::size_t>(-exponent - 1), '0');
-        out += mantissa;
-        return out;
-    }
-    const auto whole = static_cast<std::size_t>(exponent) + 1;
-    if (mantissa.size() <= whole) {
-        out += mantissa;
-        out.append(whole - mantissa.size(), '0');
+        if (magnitude < 10) out[n++] = '0';
+        n = static_cast<std::size_t>(std::to_chars(out + n, out + sizeof out, magnitude).ptr - out);
+    } else if (exponent < 0) {
+        out[n++] = '.';
+        zeros(static_cast<std::size_t>(-exponent - 1));
+        put(d.digit, count);
+    } else if (const auto whole = static_cast<std::size_t>(exponent) + 1; count <= whole) {
+        put(d.digit, count);
+        zeros(whole - count);
     } else {
-        out.append(mantissa, 0, whole);
-        out += '.';
-        out.append(mantissa, whole);
+        put(d.digit, whole);
+        out[n++] = '.';
+        put(d.digit + whole, count - whole);
     }
-    return out;
+    return std::string(out, n);
 }
-
-}  // namespace
-
-double round_half_even(double value)
-{
-    const double floor = std::floor(value);
-    const double diff = value - floor;
-    if (diff > 0.5) return floor + 1;
-    if (diff < 0.5) return floor;
-    return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
-}
-
-namespace {
 
 // The common case of val: a sign and plain digits that end the text or stop
 // at a character that cannot continue a number. Nothing when the text needs
@@ -166,6 +167,15 @@ std::optional<double> plain_integer(std::string_view text)
 }
 
 }  // namespace
+
+double round_half_even(double value)
+{
+    const double floor = std::floor(value);
+    const double diff = value - floor;
+    if (diff > 0.5) return floor + 1;
+    if (diff < 0.5) return floor;
+    return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
+}
 
 double val(std::string_view text)
 {

@@ -339,5 +339,33 @@ TEST(Skeleton, CancelledSaveLeavesNoFileAndTheInputClosed)
     EXPECT_TRUE(std::filesystem::remove(h.input_path()));
 }
 
+
+TEST(BookWriter, LinesEndWithCrLfAndReachTheFileOnClose)
+{
+    test::TempDir dir;
+    const std::string path = (dir / "book.qrb").string();
+    BookWriter out(path);
+    const std::string long_line(100000, 'x');  // more than one buffer's worth in all
+    for (int k = 0; k < 20; ++k) out.line(long_line);
+    out.value("a\r\nb");
+    out.close();
+    std::string expected;
+    for (int k = 0; k < 20; ++k) expected += long_line + "\r\n";
+    EXPECT_EQ(test::read_file(path), expected + "ab\r\n");
+}
+
+TEST(BookWriter, AFullDiskFailsOnClose)
+{
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    BookWriter out("/dev/full");
+    out.line("#titolo#");
+    try {
+        out.close();
+        FAIL() << "no failure";
+    } catch (const RunError& e) {
+        EXPECT_EQ(e.code(), kDiskFull);
+    }
+}
+
 }  // namespace
 }  // namespace qrb

@@ -35,6 +35,9 @@ TEST(LineReader, EveryLineEndEndsALine)
         {"empty file", "", V{}},
         {"only an end", "\r\n", V{""}},
         {"bytes kept", std::string("\xE0\x00z\r\n", 5), V{std::string("\xE0\x00z", 3)}},
+        {"ends far apart", std::string(300, 'x') + "\n" + std::string(255, 'y') + "\r" + std::string(256, 'z') + "\r\nw",
+         V{std::string(300, 'x'), std::string(255, 'y'), std::string(256, 'z'), "w"}},
+        {"lf before a distant cr", "a\nb" + std::string(400, 'c') + "\r", V{"a", "b" + std::string(400, 'c')}},
     };
     for (const auto& c : cases) EXPECT_EQ(lines_of(c.bytes), c.lines) << c.name;
 }

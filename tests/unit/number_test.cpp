@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "common/failure.hpp"
 #include "common/number.hpp"
 
@@ -44,6 +46,8 @@ TEST(Val, ReadsAsTheRunTimeDoes)
         {"00001E2", 100},
         {"+0000000000000000000012345678", 12345678},
         {"0000000000000000.0000012345678", 0.0000012345678},
+        {"123456789012345678", 123456789012345678.0},  // beyond the digits held exactly
+        {"-999999999999999", -999999999999999.0},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(val(c.text), c.expected) << c.text;
 }
@@ -86,6 +90,19 @@ TEST(WriteNumber, SinglePrecision)
         {99.99999f, "99.99999", " 99.99999"},
         {1e-10f, "1E-10", " 1E-10"},
         {3.4e38f, "3.4E+38", " 3.4E+38"},
+        // exact halves at the seventh digit go to the even neighbour
+        {1234567.5f, "1234568", " 1234568"},
+        {1234568.5f, "1234568", " 1234568"},
+        {8388607.5f, "8388608", " 8388608"},
+        {8388606.5f, "8388606", " 8388606"},
+        // rounding at the ends of a decade and of the range
+        {0.99999994f, ".9999999", " .9999999"},
+        {99999992.0f, "9.999999E+07", " 9.999999E+07"},
+        {99999999.0f, "1E+08", " 1E+08"},
+        {9.9999999e-5f, ".0001", " .0001"},
+        {0.00012345675f, ".0001234567", " .0001234567"},
+        {std::numeric_limits<float>::denorm_min(), "1.401298E-45", " 1.401298E-45"},
+        {std::numeric_limits<float>::max(), "3.402823E+38", " 3.402823E+38"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(num_single(c.value), c.trimmed) << c.trimmed;
