@@ -7,7 +7,7 @@
 
 namespace qrb {
 
-LineReader::LineReader(const std::string& path) : buffer_(1 << 20)
+LineReader::LineReader(const std::string& path) : buffer_(1 << 16)
 {
     file_ = std::fopen(path.c_str(), "rb");
     if (!file_) fail(kFileNotFound);
