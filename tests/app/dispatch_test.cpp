@@ -289,6 +289,15 @@ TEST(Dispatch, EntriesWhoseConverterIsNotBuiltDoNothing)
     }
 }
 
+TEST(Dispatch, BothGsiEntriesUseTheGenericGsiConverter)
+{
+    for (const char* text : {"Leica GSI Generico", "Geomax serie ZTS600"}) {
+        const InstrumentEntry* entry = find_instrument(text);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(find_converter(entry->converter), &imp_gsi) << text;
+    }
+}
+
 // Every entry with a built converter reaches it, and a converter shared by
 // several entries is not told which of them was chosen.
 TEST(Dispatch, EntriesReachTheirConverter)
