@@ -20,6 +20,8 @@ std::string error_description(int code)
     case kDialogCancelled: return "Operazione annullata";
     case kPortInvalid: return "Numero di porta non valido";
     case kPortAlreadyOpen: return "Porta già aperta";
+    case kInvalidPropertyValue: return "Valore della proprietà non valido";
+    case kPortNotOpen: return "Operazione valida solo quando la porta è aperta";
     default: return "Errore definito dall'applicazione o dall'oggetto";
     }
 }
@@ -32,5 +34,10 @@ RunError::RunError(int code, std::string description)
 }
 
 void fail(int code) { throw RunError(code); }
+
+std::string handler_error_text(int code, const std::string& description)
+{
+    return "Errore codice " + std::string(code >= 0 ? " " : "") + std::to_string(code) + " : " + description;
+}
 
 }  // namespace qrb

@@ -22,6 +22,8 @@ enum ErrorCode : int {
     kDialogCancelled = 32755,
     kPortInvalid = 8002,
     kPortAlreadyOpen = 8005,
+    kInvalidPropertyValue = 380,  // a setting the device cannot take
+    kPortNotOpen = 8018,          // an operation that needs the port open
 };
 
 // The Italian description of a run-time error code.
@@ -40,5 +42,10 @@ private:
 };
 
 [[noreturn]] void fail(int code);
+
+// The text of the window handlers' unexpected-error boxes ("Errore su ..."):
+// "Errore codice " and the code written with a leading blank, " : " and the
+// description, as in "Errore codice  75 : Errore di accesso al percorso/file".
+std::string handler_error_text(int code, const std::string& description);
 
 }  // namespace qrb
