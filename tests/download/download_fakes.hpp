@@ -13,8 +13,21 @@
 #include "platform/settings_store.hpp"
 #include "platform/shell.hpp"
 #include "platform/text_editor.hpp"
+#include "support/scripted_ui.hpp"
 
 namespace qrb::test {
+
+// A scripted Ui that lets a test act while a box is open.
+class ObservedUi : public ScriptedUi {
+public:
+    int message_box(const std::string& text, const std::string& title, Icon icon, Buttons buttons) override
+    {
+        if (on_box) on_box(text);
+        return ScriptedUi::message_box(text, title, icon, buttons);
+    }
+    std::function<void(const std::string&)> on_box;
+};
+
 
 class FakePort : public SerialPort {
 public:
@@ -33,9 +46,9 @@ public:
     }
     std::string read_all() override
     {
-        if (read_error) throw RunError(*read_error);
         std::string out;
         out.swap(waiting);
+        if (read_error) throw RunError(*read_error);  // the chunk is lost
         return out;
     }
     void close() override
