@@ -21,6 +21,7 @@ std::string error_description(int code)
     case kPortInvalid: return "Numero di porta non valido";
     case kPortAlreadyOpen: return "Porta già aperta";
     case kInvalidPropertyValue: return "Valore della proprietà non valido";
+    case kPortSetupFailed: return "Impossibile impostare lo stato della comunicazione";
     case kPortNotOpen: return "Operazione valida solo quando la porta è aperta";
     default: return "Errore definito dall'applicazione o dall'oggetto";
     }

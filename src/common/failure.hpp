@@ -24,6 +24,7 @@ enum ErrorCode : int {
     kPortAlreadyOpen = 8005,
     kInvalidPropertyValue = 380,  // a setting the device cannot take
     kPortNotOpen = 8018,          // an operation that needs the port open
+    kPortSetupFailed = 8015,      // the port could not be set up
 };
 
 // The Italian description of a run-time error code.
