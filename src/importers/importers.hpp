@@ -14,6 +14,7 @@ using Converter = void (*)(ImportContext& ctx, const std::string& input_path);
 Converter find_converter(std::string_view name);
 
 // Leica and GSI word formats
+void imp_gsi(ImportContext& ctx, const std::string& input_path);
 void imp_gif10(ImportContext& ctx, const std::string& input_path);
 void imp_gif10_12(ImportContext& ctx, const std::string& input_path);
 void imp_tca1100(ImportContext& ctx, const std::string& input_path);
