@@ -66,17 +66,9 @@ void read_gif10_12(Conversion& c)
 
 void imp_gif10_12(ImportContext& ctx, const std::string& input_path)
 {
-    ConverterSpec spec;
-    spec.failure = FailurePolicy::standard("GIF", kTitle).end_of_input_only();
-    spec.collect_then_write = false;
-    spec.clear_stations = false;
-    spec.scratch_lists = {};
-    spec.success_title = kTitle;
     // The trailer ends the book before the success box shows.
-    run_converter(ctx, input_path, spec, read_gif10_12, [](Conversion& c) {
-        write_trailer(c.out);
-        return true;
-    });
+    run_converter(ctx, input_path, streaming_spec(FailurePolicy::standard("GIF", kTitle).end_of_input_only(), kTitle),
+                  read_gif10_12, finish_with_trailer);
 }
 
 }  // namespace qrb

@@ -93,18 +93,10 @@ void read_tca(Conversion& c, const TcaVariant& variant)
 
 void run_tca(ImportContext& ctx, const std::string& input_path, const TcaVariant& variant)
 {
-    ConverterSpec spec;
-    spec.failure = FailurePolicy::standard("GIF", "Importa file Wild Gif Leica TCA 1100").end_of_input_only();
-    spec.collect_then_write = false;
-    spec.clear_stations = false;
-    spec.scratch_lists = {};
-    spec.success_title = variant.success_title;
-    run_converter(
-        ctx, input_path, spec, [&variant](Conversion& c) { read_tca(c, variant); },
-        [](Conversion& c) {
-            write_trailer(c.out);
-            return true;
-        });
+    const ConverterSpec spec = streaming_spec(
+        FailurePolicy::standard("GIF", "Importa file Wild Gif Leica TCA 1100").end_of_input_only(),
+        variant.success_title);
+    run_converter(ctx, input_path, spec, [&variant](Conversion& c) { read_tca(c, variant); }, finish_with_trailer);
 }
 
 }  // namespace

@@ -14,8 +14,7 @@ using test::measurement;
 
 std::string header(const std::string& type = "IZ")
 {
-    return crlf({"#titolo#", "Importazione file", "#loc#", "Nessuna", "#tipo#", type, "#angoli#", "CENT", "#note#",
-                 "Importazione file Wild Gif 10-12"});
+    return test::book_header("Importazione file", "Importazione file Wild Gif 10-12", type);
 }
 
 TEST(Gif10_12, DigitsCopiedAsTheyStand)

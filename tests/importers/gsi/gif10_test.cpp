@@ -16,8 +16,7 @@ const std::string kTitle = "Importa file Wild GIF 10";
 
 std::string header(const std::string& type = "IZ")
 {
-    return crlf({"#titolo#", "Importazione file Wild GIF 10", "#loc#", "Nessuna", "#tipo#", type, "#angoli#", "CENT",
-                 "#note#", "File formato Leica (Wild) GIF 10"});
+    return test::book_header("Importazione file Wild GIF 10", "File formato Leica (Wild) GIF 10", type);
 }
 
 TEST(Gif10, StationsHeightsAndNames)

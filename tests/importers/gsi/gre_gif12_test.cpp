@@ -16,8 +16,7 @@ using test::w8;
 
 std::string header(const std::string& type = "IZ")
 {
-    return crlf({"#titolo#", "Importazione file", "#loc#", "Nessuna", "#tipo#", type, "#angoli#", "CENT", "#note#",
-                 "Importazione file Wild Gre(3) Gre(4) Gif 12"});
+    return test::book_header("Importazione file", "Importazione file Wild Gre(3) Gre(4) Gif 12", type);
 }
 
 // A measurement of ten words: the tenth (data from column 152) is its note.

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "support/harness.hpp"
+
 namespace qrb::test {
 
 // One GSI-8 word: WI, four information characters, sign, eight data
@@ -40,6 +42,12 @@ inline std::string measurement(std::string_view point, std::string_view hz, std:
 {
     return gsi8({w8("11", point, '+', "0001"), w8("21", hz, '+', ".102"), w8("22", v, '+', ".102"),
                  w8("31", dist, '+', "..00")});
+}
+
+// The five header tags of a book.
+inline std::string book_header(const std::string& title, const std::string& note, const std::string& type)
+{
+    return crlf({"#titolo#", title, "#loc#", "Nessuna", "#tipo#", type, "#angoli#", "CENT", "#note#", note});
 }
 
 inline const std::string kNoticeBox =

@@ -15,8 +15,7 @@ using test::w8;
 
 std::string header(const std::string& type = "IZ")
 {
-    return crlf({"#titolo#", "Importazione file", "#loc#", "Nessuna", "#tipo#", type, "#angoli#", "CENT", "#note#",
-                 "Importazione file Wild Leica TCA 1100"});
+    return test::book_header("Importazione file", "Importazione file Wild Leica TCA 1100", type);
 }
 
 // A measurement with signed angles.
