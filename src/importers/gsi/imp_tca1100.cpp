@@ -3,6 +3,8 @@
 // "41" code blocks give a station, a target height or a note; "11" lines are
 // measurements. The digits of each field are copied and the decimal point is
 // put at the field's fixed place.
+#include <algorithm>
+
 #include "book/converter.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
