@@ -13,5 +13,12 @@ using Converter = void (*)(ImportContext& ctx, const std::string& input_path);
 // The converter of that name, or nothing when it is not built.
 Converter find_converter(std::string_view name);
 
+// Leica and GSI word formats
+void imp_gsi(ImportContext& ctx, const std::string& input_path);
+void imp_gif10(ImportContext& ctx, const std::string& input_path);
+void imp_gif10_12(ImportContext& ctx, const std::string& input_path);
+void imp_tca1100(ImportContext& ctx, const std::string& input_path);
+void imp_tca1100_tc1000(ImportContext& ctx, const std::string& input_path);
+void imp_gre_gif12(ImportContext& ctx, const std::string& input_path);
 
 }  // namespace qrb

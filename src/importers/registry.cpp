@@ -9,7 +9,13 @@ namespace {
 
 // Every converter that is built, by the name the instrument list gives it.
 constexpr std::pair<std::string_view, Converter> kConverters[] = {
-    {"", nullptr},
+    // Leica and GSI word formats
+    {"imp_gsi", &imp_gsi},
+    {"imp_gif10", &imp_gif10},
+    {"imp_gif10_12", &imp_gif10_12},
+    {"imp_tca1100", &imp_tca1100},
+    {"imp_tca1100_tc1000", &imp_tca1100_tc1000},
+    {"imp_gre_gif12", &imp_gre_gif12},
 };
 
 }  // namespace
