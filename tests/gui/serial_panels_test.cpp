@@ -12,7 +12,6 @@
 #include <QWidget>
 
 #include "download/download_fakes.hpp"
-#include "qt_app.hpp"
 #include "support/harness.hpp"
 #include "ui/config_panel.hpp"
 #include "ui/download_panel.hpp"
@@ -45,7 +44,6 @@ bool has_label(const QWidget* w, const std::string& text)
 
 class PanelsTest : public ::testing::Test {
 protected:
-    QtApplicationGuard qt;
     TempDir dir;
     WorkState state;
     ScriptedUi ui;

@@ -22,7 +22,6 @@
 #include "app/dispatch.hpp"
 #include "download/download_fakes.hpp"
 #include "platform/qt/qt_serial_port.hpp"
-#include "qt_app.hpp"
 #include "support/harness.hpp"
 #include "ui/config_panel.hpp"
 #include "ui/download_panel.hpp"
@@ -121,7 +120,6 @@ protected:
         return v;
     }
 
-    QtApplicationGuard qt;
     TempDir dir;
     WorkState state;
     ScriptedUi ui;
