@@ -13,5 +13,13 @@ using Converter = void (*)(ImportContext& ctx, const std::string& input_path);
 // The converter of that name, or nothing when it is not built.
 Converter find_converter(std::string_view name);
 
+// GNSS project exports
+void imp_dc(ImportContext& ctx, const std::string& input_path);
+void imp_dc6(ImportContext& ctx, const std::string& input_path);
+void imp_lgo_baseline(ImportContext& ctx, const std::string& input_path);
+void imp_lgo_template(ImportContext& ctx, const std::string& input_path);
+void imp_pgp(ImportContext& ctx, const std::string& input_path);
+void imp_arvatec(ImportContext& ctx, const std::string& input_path);
+
 
 }  // namespace qrb
