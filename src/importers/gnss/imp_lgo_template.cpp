@@ -20,8 +20,9 @@ void clean_note_and_code(std::string& note, std::string& code)
 {
     note = replace_all(note, "-", "");
     code = replace_all(code, "-", "");
-    // The export writes an empty note as ",  ,  ,  ", trimmed with the field.
-    const bool empty_note = note == ",  ,  ,";
+    // The export writes an empty note as ",  ,  ,  "; the field may have
+    // lost its trailing blanks to trimming.
+    const bool empty_note = rtrim(note) == ",  ,  ,";
     if (empty_note && code.empty()) {
         note = "nn";
         code = "NN";
