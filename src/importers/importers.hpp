@@ -13,6 +13,9 @@ using Converter = void (*)(ImportContext& ctx, const std::string& input_path);
 // The converter of that name, or nothing when it is not built.
 Converter find_converter(std::string_view name);
 
+// Leica and GSI word formats
+void imp_gsi(ImportContext& ctx, const std::string& input_path);
+
 // GNSS project exports
 void imp_dc(ImportContext& ctx, const std::string& input_path);
 void imp_dc6(ImportContext& ctx, const std::string& input_path);

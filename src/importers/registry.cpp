@@ -9,14 +9,15 @@ namespace {
 
 // Every converter that is built, by the name the instrument list gives it.
 constexpr std::pair<std::string_view, Converter> kConverters[] = {
-    {"", nullptr},
+    // Leica and GSI word formats
+    {"imp_gsi", &imp_gsi},
     // GNSS project exports
-    {"imp_dc", imp_dc},
-    {"imp_dc6", imp_dc6},
-    {"imp_lgo_baseline", imp_lgo_baseline},
-    {"imp_lgo_template", imp_lgo_template},
-    {"imp_pgp", imp_pgp},
-    {"imp_arvatec", imp_arvatec},
+    {"imp_dc", &imp_dc},
+    {"imp_dc6", &imp_dc6},
+    {"imp_lgo_baseline", &imp_lgo_baseline},
+    {"imp_lgo_template", &imp_lgo_template},
+    {"imp_pgp", &imp_pgp},
+    {"imp_arvatec", &imp_arvatec},
 };
 
 }  // namespace
