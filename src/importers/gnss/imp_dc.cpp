@@ -13,26 +13,21 @@ namespace qrb {
 
 namespace {
 
-float single(double value) { return static_cast<float>(value); }
-
 class DcReader {
 public:
     void read(Conversion& c)
     {
-        std::string line;
-        while (c.in.next_line(line)) {
-            const std::string code = trimble_dc::record_code(line);
-            if (total_station_.read(c.state.station_table, code, line)) continue;
+        total_station_.read(c, [this, &c](const std::string& code, const std::string& line) {
             GnssBaseTable& bases = c.state.gnss_base_table;
             if (code == "15")
                 read_base(c, line);
             else if (code == "13" && !bases.empty())
                 read_base_position(bases[bases.size() - 1], line);
             else if (code == "57")
-                rover_antenna_height_ = single(val(trim(mid(line, 5))));
+                rover_antenna_height_ = to_single(val(trim(mid(line, 5))));
             else if (code == "66" && !bases.empty())
                 read_vector(bases[bases.size() - 1], line);
-        }
+        });
     }
 
     const std::string& job() const { return total_station_.job(); }
@@ -46,7 +41,7 @@ private:
             throw StopConversion{};
         }
         GnssBaseRecord& base = c.state.gnss_base_table.add(std::to_string(number));
-        base.antenna_height = single(val(mid(line, 68, 10)));
+        base.antenna_height = to_single(val(mid(line, 68, 10)));
         const std::string note = mid(line, 79);
         base.note = trim(note).empty() ? "stazione_gps" : note;
     }
@@ -72,7 +67,7 @@ private:
         v.dx = length * std::sin(zenith) * std::sin(azimuth);
         v.dy = length * std::sin(zenith) * std::cos(azimuth);
         v.dz = length * std::cos(zenith);
-        v.antenna_height = single(val(mid(line, 43, 10)));
+        v.antenna_height = to_single(val(mid(line, 43, 10)));
         if (v.antenna_height == 0) v.antenna_height = rover_antenna_height_;
         const std::string code = trim(mid(line, 53));
         v.code = code.empty() ? "nn" : code;

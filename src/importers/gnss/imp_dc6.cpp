@@ -14,22 +14,17 @@ namespace qrb {
 
 namespace {
 
-float single(double value) { return static_cast<float>(value); }
-
 class Dc6Reader {
 public:
     void read(Conversion& c)
     {
-        std::string line;
-        while (c.in.next_line(line)) {
-            const std::string code = trimble_dc::record_code(line);
-            if (total_station_.read(c.state.station_table, code, line)) continue;
+        total_station_.read(c, [this, &c](const std::string& code, const std::string& line) {
             if (code == "66")
                 read_geo_point(c.state.geo_point_table, line);
             else if (code == "73")
                 read_base(c.state, line);
             else if (code == "57")
-                antenna_height_ = single(val(trim(mid(line, 5))));
+                antenna_height_ = to_single(val(trim(mid(line, 5))));
             else if (code == "67")
                 read_vector(c.state.gnss_base_table, line);
             else if (code == "59")
@@ -37,8 +32,8 @@ public:
             else if (code == "62")
                 read_pdop(c.state.gnss_base_table, line);
             else if (code == "E2")
-                antenna_offset_ = single(val(trim(mid(line, 99))));
-        }
+                antenna_offset_ = to_single(val(trim(mid(line, 99))));
+        });
     }
 
     const std::string& job() const { return total_station_.job(); }
@@ -114,7 +109,7 @@ private:
 
     void read_pdop(GnssBaseTable& bases, const std::string& line) const
     {
-        if (GnssVector* v = current_vector(bases)) v->pdop = single(val(trim(mid(line, 7, 16))));
+        if (GnssVector* v = current_vector(bases)) v->pdop = to_single(val(trim(mid(line, 7, 16))));
     }
 
     trimble_dc::TotalStationRecords total_station_;

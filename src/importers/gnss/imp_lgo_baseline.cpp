@@ -13,8 +13,6 @@ namespace {
 
 constexpr const char* kTitle = "Importa file LGO";
 
-float single(double value) { return static_cast<float>(value); }
-
 // Adds the baseline of the record in line_fields to the base of field 1,
 // adding the base when the record is its first.
 void add_record(WorkState& state)
@@ -30,7 +28,7 @@ void add_record(WorkState& state)
         base.x = val(f[3]);
         base.y = val(f[4]);
         base.z = val(f[5]);
-        base.antenna_height = single(val(f[6]));
+        base.antenna_height = to_single(val(f[6]));
         index = bases.size() - 1;
     }
     GnssVector& v = bases[index].add_vector();
@@ -40,7 +38,7 @@ void add_record(WorkState& state)
     v.dy = val(f[12]);
     v.dz = val(f[13]);
     v.covariance = f[14] + "," + f[15] + "," + f[16] + "," + f[17] + "," + f[18] + "," + f[19];
-    v.antenna_height = single(val(f[22]));
+    v.antenna_height = to_single(val(f[22]));
 }
 
 void read_baselines(Conversion& c)

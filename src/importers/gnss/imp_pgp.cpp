@@ -19,8 +19,6 @@ constexpr const char* kSection = "\xA7";  // "§" in Windows-1252
 // A "§" stored in UTF-8 reads as "Â§": the "Â" is dropped from every field.
 constexpr const char* kUtf8Lead = "\xC2";
 
-float single(double value) { return static_cast<float>(value); }
-
 void cut(WorkState& state, const char* separator)
 {
     split_fields(state, separator);
@@ -44,13 +42,13 @@ DataLine read_data_line(WorkState& state)
     DataLine d;
     d.name = f[2];
     const double h = val(f[5]);
-    d.antenna_height = single(val(f[6]));
+    d.antenna_height = to_single(val(f[6]));
     d.note = f[7].empty() ? "Nessuna" : f[7];
     cut(state, kSection);
     const double lat = degrees_to_radians(val(replace_all(f[2], "Lat:", "")));
     const double lon = degrees_to_radians(val(replace_all(f[3], "Lon:", "")));
     d.position = wgs84_to_ecef(lat, lon, h);
-    d.pdop = single(val(replace_all(f[10], "PDOP:", "")));
+    d.pdop = to_single(val(replace_all(f[10], "PDOP:", "")));
     d.covariance = replace_all(f[20], "MATRIXCOV:", "");
     return d;
 }

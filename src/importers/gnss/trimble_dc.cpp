@@ -11,8 +11,6 @@ namespace qrb::trimble_dc {
 
 namespace {
 
-float single(double value) { return static_cast<float>(value); }
-
 // The digit in column 41 of a "00" record, 2 at most; anything else in that
 // column is a type mismatch, as for the run time's text-to-integer
 // conversion.
@@ -31,9 +29,17 @@ std::string point_name(std::string_view field)
     return n != 0 ? std::to_string(n) : ucase(field);
 }
 
-std::string record_code(const std::string& line) { return left(line, 2); }
+void TotalStationRecords::read(Conversion& c, const OtherRecord& other)
+{
+    std::string line;
+    while (c.in.next_line(line)) {
+        // The record code: the first two characters, case counting.
+        const std::string code = left(line, 2);
+        if (!read_record(c.state.station_table, code, line)) other(code, line);
+    }
+}
 
-bool TotalStationRecords::read(StationTable& stations, std::string_view code, const std::string& line)
+bool TotalStationRecords::read_record(StationTable& stations, std::string_view code, const std::string& line)
 {
     if (code == "00") {
         angle_unit_ = angle_unit_of(line);
@@ -42,10 +48,10 @@ bool TotalStationRecords::read(StationTable& stations, std::string_view code, co
     } else if (code == "69") {
         read_station(stations, line);
     } else if (code == "E0") {
-        if (!stations.empty()) stations.back().height = single(val(mid(line, 21, 16)));
+        if (!stations.empty()) stations.back().height = to_single(val(mid(line, 21, 16)));
     } else if (code == "77") {
-        target_height_ = single(val(trim(mid(line, 5, 16))));
-        prism_constant_ = single(val(trim(mid(line, 21, 16))) / 1000.0);
+        target_height_ = to_single(val(trim(mid(line, 5, 16))));
+        prism_constant_ = to_single(val(trim(mid(line, 21, 16))) / 1000.0);
     } else if (code == "D9") {
         read_reading(stations, line);
     } else {
@@ -72,10 +78,10 @@ void TotalStationRecords::read_reading(StationTable& stations, const std::string
     // The prism constant corrects a measured distance; a reading without
     // distance stays without one.
     const double distance = val(mid(line, 37, 16));
-    r.dist = distance != 0 ? single(distance + prism_constant_) : 0.0f;
-    r.v = single(val(mid(line, 53, 16)));
+    r.dist = distance != 0 ? to_single(distance + prism_constant_) : 0.0f;
+    r.v = to_single(val(mid(line, 53, 16)));
     convert_angle(r.v, angle_unit_);
-    r.hz = single(val(mid(line, 69, 16)));
+    r.hz = to_single(val(mid(line, 69, 16)));
     convert_angle(r.hz, angle_unit_);
     const std::string code = trim(mid(line, 85, 16));
     r.code = code.empty() ? "nn" : code;

@@ -1,6 +1,7 @@
 #pragma once
 // What the two record layouts of the Survey Controller job file (.dc) share:
 // the total-station records, the name rule and the book they write.
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,18 +14,21 @@ namespace qrb::trimble_dc {
 // (halves to even, 32 bits) when that is not 0, else the field upper-cased.
 std::string point_name(std::string_view field);
 
-// The record code: the first two characters of the line.
-std::string record_code(const std::string& line);
+// A record of another code than the total-station ones: its code and line.
+using OtherRecord = std::function<void(const std::string& code, const std::string& line)>;
 
 // The records "00", "95", "69", "E0", "77" and "D9", and the settings they
 // carry from one record to the next.
 class TotalStationRecords {
 public:
-    // Acts on the line when its code is one of these; false otherwise.
-    bool read(StationTable& stations, std::string_view code, const std::string& line);
+    // Reads the job file to its end: the total-station records here, every
+    // other line through `other`.
+    void read(Conversion& c, const OtherRecord& other);
     const std::string& job() const { return job_; }
 
 private:
+    // Acts on the line when its code is a total-station one; false otherwise.
+    bool read_record(StationTable& stations, std::string_view code, const std::string& line);
     void read_station(StationTable& stations, const std::string& line);
     void read_reading(StationTable& stations, const std::string& line);
 

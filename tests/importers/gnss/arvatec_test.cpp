@@ -8,14 +8,10 @@
 namespace qrb {
 namespace {
 
-using test::crlf;
-using test::Harness;
-using test::operator+;
-using Lines = std::vector<std::string>;
+using namespace test;
 
 const Lines kHeader{"#titolo#", "Importazione ARVAtec GPS", "#loc#", "Nessuna", "#tipo#", "CO", "#angoli#", "CENT",
                     "#note#",   "Importazione coordinate 3D da punti rilevati con GPS (ARVAtec)"};
-const Lines kTrailer{"#origine#", "0|0|0|"};
 
 TEST(ImpArvatec, PointsWithDecimalCommas)
 {

@@ -8,12 +8,7 @@
 namespace qrb {
 namespace {
 
-using test::block_tail;
-using test::columns;
-using test::crlf;
-using test::Harness;
-using test::operator+;
-using Lines = std::vector<std::string>;
+using namespace test;
 
 const std::string kSuccess = "box|info|Importa file Trimble|File importato con successo.|ok";
 const std::string kEmptyBase = "box|excl|Attenzione|Il file Trimble dc contiene una stazione GPS senza nessuna "
@@ -26,7 +21,6 @@ Lines header(const std::string& note = "Trimble Survey Controller")
     return {"#titolo#", "Trimble Survey Controller", "#loc#", "Nessuna", "#tipo#", "IZ", "#angoli#", "CENT",
             "#note#",   note};
 }
-const Lines kTrailer{"#origine#", "0|0|0|"};
 
 Lines block(const std::string& name, const std::string& x = " 0", const std::string& y = " 0",
             const std::string& z = " 0")

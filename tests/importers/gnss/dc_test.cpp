@@ -9,11 +9,7 @@
 namespace qrb {
 namespace {
 
-using test::block_tail;
-using test::columns;
-using test::crlf;
-using test::Harness;
-using test::operator+;
+using namespace test;
 
 const std::string kSuccess = "box|info|Importa file Trimble|File importato con successo.|ok";
 const std::string kNothingFound = "box|excl|Importazione file Trimble dc|File non valido, importazione fallita.|ok";
@@ -27,7 +23,6 @@ std::vector<std::string> header(const std::string& note = "Trimble Survey Contro
     return {"#titolo#", "Trimble Survey Controller", "#loc#", "Nessuna", "#tipo#", type, "#angoli#", "CENT",
             "#note#",   note};
 }
-const std::vector<std::string> kTrailer{"#origine#", "0|0|0|"};
 
 std::string station(const std::string& name, const std::string& note = "")
 {

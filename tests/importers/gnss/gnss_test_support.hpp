@@ -7,6 +7,11 @@
 
 namespace qrb::test {
 
+using Lines = std::vector<std::string>;
+
+// The last two lines of every complete book.
+inline const Lines kTrailer{"#origine#", "0|0|0|"};
+
 // A fixed-column record: each text placed at its 1-based column, blanks in
 // between; the line ends with the last text.
 inline std::string columns(std::initializer_list<std::pair<std::size_t, std::string>> fields)
@@ -26,12 +31,12 @@ inline const std::string kNoticeBox =
     "Quarel (libretto QRB)|ok";
 
 // The fixed value lines 7 to 14 of a "#stazione_gps#" block.
-inline std::vector<std::string> block_tail(const std::string& date, const std::string& time)
+inline Lines block_tail(const std::string& date, const std::string& time)
 {
     return {"RTK", "L2", "PDOP", "3", date, time, date, time};
 }
 
-inline std::vector<std::string> operator+(std::vector<std::string> a, const std::vector<std::string>& b)
+inline Lines operator+(Lines a, const Lines& b)
 {
     a.insert(a.end(), b.begin(), b.end());
     return a;

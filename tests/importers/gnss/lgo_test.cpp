@@ -9,18 +9,13 @@
 namespace qrb {
 namespace {
 
-using test::block_tail;
-using test::crlf;
-using test::Harness;
-using test::operator+;
-using Lines = std::vector<std::string>;
+using namespace test;
 
 // ---- Baseline report ----
 
 const Lines kBaselineHeader{"#titolo#", "Importazione baseline da file LGO", "#loc#", "Nessuna", "#tipo#", "IZ",
                             "#angoli#", "CENT", "#note#",
                             "Importazione baseline da file Leica Geo Office con estensione cst"};
-const Lines kTrailer{"#origine#", "0|0|0|"};
 
 // The two lines of one record.
 Lines record(const std::string& base, const std::string& rover, const std::string& code, const std::string& dx,

@@ -8,10 +8,7 @@
 namespace qrb {
 namespace {
 
-using test::crlf;
-using test::Harness;
-using test::operator+;
-using Lines = std::vector<std::string>;
+using namespace test;
 
 const std::string kSection = "\xA7";        // "§" in Windows-1252
 const std::string kUtf8Section = "\xC2\xA7";  // "§" in UTF-8, read as "Â§"
@@ -40,7 +37,6 @@ Lines header(const std::string& type = "IZ")
     return {"#titolo#", "Importazione PFCAD GPS Kit", "#loc#", "Nessuna", "#tipo#", type, "#angoli#", "CENT",
             "#note#",   ""};
 }
-const Lines kTrailer{"#origine#", "0|0|0|"};
 
 Lines block(const std::string& name, const Lines& xyz, const std::string& antenna, const std::string& note,
             const std::string& date, const std::string& time)
