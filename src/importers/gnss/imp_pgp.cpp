@@ -102,6 +102,7 @@ void imp_pgp(ImportContext& ctx, const std::string& input_path)
         o.survey_type = survey_type(c.options);
         o.note = "";
         o.nothing_found = StationTableOptions::NothingFound::StationsBasesKnownPoints;
+        o.nothing_found_needs_list1_empty = true;
         o.nothing_found_title = "Importazione PFCAD GPS Kit";
         GnssBookOptions gnss;
         gnss.shape = VectorShape::B;
