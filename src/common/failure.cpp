@@ -11,6 +11,7 @@ std::string error_description(int code)
     case kSubscript: return "Indice non compreso nell'intervallo";
     case kDivisionByZero: return "Divisione per zero";
     case kTypeMismatch: return "Tipo non corrispondente";
+    case kInternalError: return "Errore interno";
     case kFileNotFound: return "Impossibile trovare il file";
     case kPastEndOfInput: return "Input oltre la fine del file";
     case kDeviceUnavailable: return "Periferica non disponibile";

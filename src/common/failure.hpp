@@ -13,6 +13,7 @@ enum ErrorCode : int {
     kSubscript = 9,          // index out of range
     kDivisionByZero = 11,
     kTypeMismatch = 13,
+    kInternalError = 51,     // a failure that is none of the run time's own
     kFileNotFound = 53,
     kDeviceUnavailable = 68,
     kDiskFull = 61,
