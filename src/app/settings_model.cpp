@@ -64,6 +64,16 @@ int read_number(SettingsStore& store, const NumberSetting& s)
 
 }  // namespace
 
+std::string join_arguments(int argc, const char* const* argv)
+{
+    std::string line;
+    for (int k = 1; k < argc; ++k) {
+        if (k > 1) line += ' ';
+        line += argv[k];
+    }
+    return line;
+}
+
 std::optional<int> stored_number(std::string_view text)
 {
     double value = 0;

@@ -62,6 +62,9 @@ struct StartupSettings {
     std::string appdata_folder;  // the program's folder under the shared data folder
 };
 
+// The command line: the program's arguments (not its name) joined by one blank.
+std::string join_arguments(int argc, const char* const* argv);
+
 // A stored number as the window reads it: the number at the start of the
 // text, to the nearest whole number (halves to the even neighbour). Nothing
 // when it does not fit in 16 bits, which makes it out of range.
