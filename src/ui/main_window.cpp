@@ -167,6 +167,7 @@ void MainWindow::form_load()
         state_.download_folder = s.download_folder;
         appdata_folder_ = s.appdata_folder;
         list_reg->setCurrentRow(s.list_position);  // runs list_reg_Click
+        if (list_reg->currentItem()) list_reg->scrollToItem(list_reg->currentItem(), QAbstractItemView::PositionAtCenter);
     } catch (...) {
         report_handler_error(ui_, "load form");
     }
