@@ -64,6 +64,5 @@ int main(int argc, char** argv)
     close_on_termination(window);
     window.show();
     window.form_load();
-    if (window.ended()) return 0;
     return QApplication::exec();
 }

@@ -13,6 +13,7 @@ std::string error_description(int code)
     case kTypeMismatch: return "Tipo non corrispondente";
     case kInternalError: return "Errore interno";
     case kFileNotFound: return "Impossibile trovare il file";
+    case kBadRecordLength: return "Lunghezza record errata";
     case kPastEndOfInput: return "Input oltre la fine del file";
     case kDeviceUnavailable: return "Periferica non disponibile";
     case kDiskFull: return "Disco pieno";

@@ -15,6 +15,7 @@ enum ErrorCode : int {
     kTypeMismatch = 13,
     kInternalError = 51,     // a failure that is none of the run time's own
     kFileNotFound = 53,
+    kBadRecordLength = 59,
     kDeviceUnavailable = 68,
     kDiskFull = 61,
     kPathFileAccess = 75,

@@ -18,6 +18,7 @@
 #include "app/import_from_file.hpp"
 #include "app/instrument_list.hpp"
 #include "app/selection.hpp"
+#include "common/failure.hpp"
 
 namespace qrb {
 
@@ -168,6 +169,10 @@ void MainWindow::form_load()
         appdata_folder_ = s.appdata_folder;
         list_reg->setCurrentRow(s.list_position);  // runs list_reg_Click
         if (list_reg->currentItem()) list_reg->scrollToItem(list_reg->currentItem(), QAbstractItemView::PositionAtCenter);
+    } catch (const RunError& e) {
+        // A path or record-length failure is passed over; the window opens
+        // with what was set up so far.
+        if (e.code() != kPathFileAccess && e.code() != kBadRecordLength) report_handler_error(ui_, "load form");
     } catch (...) {
         report_handler_error(ui_, "load form");
     }

@@ -140,6 +140,25 @@ TEST_F(MainWindowTest, StoredSpecialEntryActsAsTheWindowOpens)
     EXPECT_TRUE(shell.opened.empty());
 }
 
+TEST_F(MainWindowTest, FailureWhileLoadingIsReported)
+{
+    window = std::make_unique<MainWindow>(ui, shell, settings, StartupEnvironment{program_folder(), "", ""});
+    WindowHooks hooks;
+    hooks.load_commands = [](const std::string&) { fail(kOverflow); };
+    window->set_hooks(hooks);
+    window->form_load();
+    EXPECT_EQ(ui.box_lines(), V{"box|excl|Errore su load form|Errore codice  6 : Overflow|ok"});
+    EXPECT_EQ(window->list_reg->count(), 79);
+
+    ui.boxes.clear();
+    window = std::make_unique<MainWindow>(ui, shell, settings, StartupEnvironment{program_folder(), "", ""});
+    hooks.load_commands = [](const std::string&) { fail(kPathFileAccess); };
+    window->set_hooks(hooks);
+    window->form_load();
+    EXPECT_TRUE(ui.boxes.empty());  // passed over
+    EXPECT_EQ(window->list_reg->currentRow(), 2);
+}
+
 TEST_F(MainWindowTest, ArrowKeysAcrossSpecialEntries)
 {
     settings.import("strumento", "69");
