@@ -1,5 +1,8 @@
 #include "ui/main_window.hpp"
 
+#include <exception>
+#include <utility>
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -167,8 +170,14 @@ void MainWindow::form_load()
         state_.results_folder = s.results_folder;
         state_.download_folder = s.download_folder;
         appdata_folder_ = s.appdata_folder;
+
+        // The selection handler runs inside the list's signal: a failure it
+        // lets through is kept there and reported here, as start-up's own.
+        loading_ = true;
         list_reg->setCurrentRow(s.list_position);  // runs list_reg_Click
+        loading_ = false;
         if (list_reg->currentItem()) list_reg->scrollToItem(list_reg->currentItem(), QAbstractItemView::PositionAtCenter);
+        if (load_failure_) std::rethrow_exception(std::exchange(load_failure_, nullptr));
     } catch (const RunError& e) {
         // A path or record-length failure is passed over; the window opens
         // with what was set up so far.
@@ -180,7 +189,19 @@ void MainWindow::form_load()
 
 void MainWindow::list_reg_Click()
 {
-    const int position = list_reg->currentRow();
+    // No failure may pass through the list's signal.
+    try {
+        select_entry(list_reg->currentRow());
+    } catch (...) {
+        if (loading_)
+            load_failure_ = std::current_exception();
+        else
+            report_handler_error(ui_, "list_reg");
+    }
+}
+
+void MainWindow::select_entry(int position)
+{
     const SelectionView view = selection_view(position);
     tipo->setText(q(view.tipo));
     lab_num->setText(q(view.lab_num));
@@ -233,7 +254,11 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!ended_) {
         ended_ = true;
-        form_unload();
+        try {
+            form_unload();
+        } catch (...) {
+            report_handler_error(ui_, "Form_Unload");
+        }
         emit program_ended();
     }
     event->accept();

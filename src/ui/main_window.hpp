@@ -2,6 +2,7 @@
 // The main window "Quarel - Import": the status line, the three panels shown
 // one at a time, the instrument list, the general options and the buttons.
 // It owns the work state and the import options; the rules live in src/app.
+#include <exception>
 #include <functional>
 #include <string>
 
@@ -99,6 +100,7 @@ protected:
 
 private:
     void build();
+    void select_entry(int position);
     void form_unload();
 
     Ui& ui_;
@@ -113,6 +115,8 @@ private:
     std::string command_line_path_;
     std::string appdata_folder_;
     bool ended_ = false;
+    bool loading_ = false;
+    std::exception_ptr load_failure_;
 };
 
 }  // namespace qrb

@@ -146,6 +146,7 @@ TEST_F(MainWindowTest, FailureWhileLoadingIsReported)
     WindowHooks hooks;
     hooks.load_commands = [](const std::string&) { fail(kOverflow); };
     window->set_hooks(hooks);
+    window->show();
     window->form_load();
     EXPECT_EQ(ui.box_lines(), V{"box|excl|Errore su load form|Errore codice  6 : Overflow|ok"});
     EXPECT_EQ(window->list_reg->count(), 79);
@@ -154,9 +155,17 @@ TEST_F(MainWindowTest, FailureWhileLoadingIsReported)
     window = std::make_unique<MainWindow>(ui, shell, settings, StartupEnvironment{program_folder(), "", ""});
     hooks.load_commands = [](const std::string&) { fail(kPathFileAccess); };
     window->set_hooks(hooks);
+    window->show();
     window->form_load();
     EXPECT_TRUE(ui.boxes.empty());  // passed over
     EXPECT_EQ(window->list_reg->currentRow(), 2);
+
+    // Later, a failure of the selection is reported and the window goes on.
+    window->set_hooks({[](const std::string&) { fail(kInvalidArgument); }, {}, {}, {}});
+    window->list_reg->setCurrentRow(9);
+    EXPECT_EQ(ui.box_lines(),
+              V{"box|excl|Errore su list_reg|Errore codice  5 : Chiamata di routine o argomento non valido|ok"});
+    EXPECT_EQ(text_of(window->lab_num->text()), "10");
 }
 
 TEST_F(MainWindowTest, ArrowKeysAcrossSpecialEntries)
