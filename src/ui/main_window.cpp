@@ -176,7 +176,8 @@ void MainWindow::form_load()
         loading_ = true;
         list_reg->setCurrentRow(s.list_position);  // runs list_reg_Click
         loading_ = false;
-        if (list_reg->currentItem()) list_reg->scrollToItem(list_reg->currentItem(), QAbstractItemView::PositionAtCenter);
+        if (QListWidgetItem* item = list_reg->currentItem())
+            list_reg->scrollToItem(item, QAbstractItemView::PositionAtCenter);
         if (load_failure_) std::rethrow_exception(std::exchange(load_failure_, nullptr));
     } catch (const RunError& e) {
         // A path or record-length failure is passed over; the window opens
