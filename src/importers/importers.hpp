@@ -15,6 +15,11 @@ Converter find_converter(std::string_view name);
 
 // Leica and GSI word formats
 void imp_gsi(ImportContext& ctx, const std::string& input_path);
+void imp_gif10(ImportContext& ctx, const std::string& input_path);
+void imp_gif10_12(ImportContext& ctx, const std::string& input_path);
+void imp_tca1100(ImportContext& ctx, const std::string& input_path);
+void imp_tca1100_tc1000(ImportContext& ctx, const std::string& input_path);
+void imp_gre_gif12(ImportContext& ctx, const std::string& input_path);
 
 // GNSS project exports
 void imp_dc(ImportContext& ctx, const std::string& input_path);
@@ -23,6 +28,5 @@ void imp_lgo_baseline(ImportContext& ctx, const std::string& input_path);
 void imp_lgo_template(ImportContext& ctx, const std::string& input_path);
 void imp_pgp(ImportContext& ctx, const std::string& input_path);
 void imp_arvatec(ImportContext& ctx, const std::string& input_path);
-
 
 }  // namespace qrb

@@ -20,17 +20,35 @@ std::string clean_name(std::string_view data)
     return name;
 }
 
-std::string code_word(std::string_view data)
+std::string nonzero_whole(std::string_view data)
 {
-    // A code too long for a 32-bit number keeps its rounded value rather
+    // A value too long for a 32-bit number keeps its rounded value rather
     // than ending the conversion.
     const double whole = round_half_even(val(data));
-    if (whole != 0) return num_double(whole);
+    return whole != 0 ? num_double(whole) : std::string();
+}
+
+std::string code_word(std::string_view data)
+{
+    std::string whole = nonzero_whole(data);
+    if (!whole.empty()) return whole;
     std::string code(data);
     for (auto& c : code)
         if (c == '0') c = ' ';
     code = trim(code);
     return code.empty() ? "NN" : code;
+}
+
+std::string copied_decimal(std::string_view line, long long column, int whole_digits, int decimals,
+                           bool trim_decimals)
+{
+    const std::string whole_chars = mid(line, column, whole_digits);
+    std::string decimal_chars = mid(line, column + whole_digits, decimals);
+    if (trim_decimals) decimal_chars = trim(decimal_chars);
+    const double whole = val(whole_chars);
+    std::string text = whole == 0 && starts_with(ltrim(whole_chars), "-") ? "-0" : num_double(whole);
+    if (!decimal_chars.empty()) text += "." + decimal_chars;
+    return text;
 }
 
 Words words_by_index(WorkState& state, std::string_view line)

@@ -27,10 +27,25 @@ std::string gsi16_data(std::string_view line, int k);
 // left: the caller puts its default name in its place.
 std::string clean_name(std::string_view data);
 
+// The value of a data text to the nearest whole number (halves to even),
+// written without blanks; empty when that is 0.
+std::string nonzero_whole(std::string_view data);
+
 // The code-word rule: a data text whose value, to the nearest whole number
 // (halves to even), is not 0 gives that number; otherwise its zeros become
 // blanks, the ends are trimmed, and an empty result gives "NN".
 std::string code_word(std::string_view data);
+
+// A value copied digit for digit from the data field at `column` of a line,
+// as the recorders that write fixed decimals are read: the whole part is the
+// value of the first `whole_digits` characters written as a number ("0" when
+// they hold none; a "-" among them is kept, also before a whole part of 0),
+// then "." and the `decimals` characters after them as they stand (trimmed
+// when `trim_decimals`). A field cut short by the end of the line gives the
+// characters it has; with no decimal character left the text is the whole
+// part alone.
+std::string copied_decimal(std::string_view line, long long column, int whole_digits, int decimals,
+                           bool trim_decimals = false);
 
 // One word found by its index: the WI (first two characters of the field),
 // the value from position 7 (sign and data) and from position 8 (data).
