@@ -48,7 +48,8 @@ struct StationTableOptions {
 
     bool known_points = false;  // write scratch list 0 as "#passnoto#" items
 
-    // The GNSS sections, written by their own routines.
+    // The GNSS sections, written by their own routines (book/gnss.hpp:
+    // gnss_bases_writer and write_geo_points).
     std::function<void(Conversion&)> write_gnss_bases;   // after the header
     std::function<void(Conversion&)> write_geo_points;   // after the known points
 };

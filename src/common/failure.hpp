@@ -13,7 +13,9 @@ enum ErrorCode : int {
     kSubscript = 9,          // index out of range
     kDivisionByZero = 11,
     kTypeMismatch = 13,
+    kInternalError = 51,     // a failure that is none of the run time's own
     kFileNotFound = 53,
+    kBadRecordLength = 59,
     kDeviceUnavailable = 68,
     kDiskFull = 61,
     kPathFileAccess = 75,
@@ -43,10 +45,5 @@ private:
 };
 
 [[noreturn]] void fail(int code);
-
-// The text of the window handlers' unexpected-error boxes ("Errore su ..."):
-// "Errore codice " and the code written with a leading blank, " : " and the
-// description, as in "Errore codice  75 : Errore di accesso al percorso/file".
-std::string handler_error_text(int code, const std::string& description);
 
 }  // namespace qrb

@@ -8,9 +8,6 @@ namespace qrb {
 
 namespace {
 
-// A list position or a check state as the settings hold it: " 5".
-std::string stored_number(int value) { return str_double(static_cast<double>(value)); }
-
 // Upper case in the Windows code page; text that the code page cannot hold
 // keeps its other characters and has only its ASCII letters raised.
 std::string upper_case_utf8(const std::string& text)
@@ -50,29 +47,56 @@ void apply_comm_settings(const CommPanelValues& panel, SettingsStore& store, Wor
                          DownloadParams& params)
 {
     auto write = [&](const char* key, const std::string& value) {
-        store.set(kSettingsApplication, kImportSection, key, value);
+        store.set(kAppQuarel3D, kSectionImport, key, value);
     };
     state.download_folder = trim(panel.folder_text);
     state.download_extension = trim(upper_case_utf8(panel.extension_text));
     write("cart_scarico", state.download_folder);
     write("estensione", state.download_extension);
-    write("porta", stored_number(panel.porta));
-    write("baud", stored_number(panel.baud));
-    write("parita", stored_number(panel.parita));
-    write("bit_dati", stored_number(panel.bit_dati));
-    write("bit_stop", stored_number(panel.bit_stop));
+    write("porta", stored_number_text(panel.porta));
+    write("baud", stored_number_text(panel.baud));
+    write("parita", stored_number_text(panel.parita));
+    write("bit_dati", stored_number_text(panel.bit_dati));
+    write("bit_stop", stored_number_text(panel.bit_stop));
     const TimeoutValue timeout = timeout_from_text(panel.timeout_text);
     params.timeout_seconds = timeout.seconds;
     write("timeout", timeout.text);
-    write("dtr", stored_number(panel.dtr));
-    write("rts", stored_number(panel.rts));
-    write("xon", stored_number(panel.xon));
-    write("crlf", stored_number(panel.crlf));
-    write("agg_crlf", stored_number(panel.agg_crlf));
+    write("dtr", stored_number_text(panel.dtr));
+    write("rts", stored_number_text(panel.rts));
+    write("xon", stored_number_text(panel.xon));
+    write("crlf", stored_number_text(panel.crlf));
+    write("agg_crlf", stored_number_text(panel.agg_crlf));
     params.start_sequence = trim(panel.start_text);
     write("start_stri", params.start_sequence);
     params.end_sequence = trim(panel.end_text);
     write("end_stri", params.end_sequence);
+}
+
+CommPanelValues panel_values(const StartupSettings& settings)
+{
+    const CommSettings& comm = settings.comm;
+    CommPanelValues v;
+    v.porta = comm.porta;
+    v.baud = comm.baud;
+    v.parita = comm.parita;
+    v.bit_dati = comm.bit_dati;
+    v.bit_stop = comm.bit_stop;
+    v.dtr = comm.dtr ? 1 : 0;
+    v.rts = comm.rts ? 1 : 0;
+    v.xon = comm.xon ? 1 : 0;
+    v.crlf = comm.crlf ? 1 : 0;
+    v.agg_crlf = comm.agg_crlf ? 1 : 0;
+    v.timeout_text = std::to_string(comm.timeout_seconds);
+    v.start_text = comm.start_sequence;
+    v.end_text = comm.end_sequence;
+    v.folder_text = settings.download_folder;
+    v.extension_text = settings.download_extension;
+    return v;
+}
+
+DownloadParams download_params(const CommSettings& comm)
+{
+    return {comm.timeout_seconds, comm.start_sequence, comm.end_sequence};
 }
 
 PortSettings port_settings(const CommPanelValues& panel)

@@ -2,27 +2,15 @@
 // The communication-settings panel's values, how "Appli&ca i parametri
 // configurati" writes them to the settings and puts them into use, and how
 // they become the serial port's settings.
-#include <array>
 #include <string>
 #include <string_view>
 
+#include "app/settings_model.hpp"
 #include "common/work_state.hpp"
 #include "platform/serial_port.hpp"
 #include "platform/settings_store.hpp"
 
 namespace qrb {
-
-inline constexpr const char* kSettingsApplication = "Quarel_3D";
-inline constexpr const char* kImportSection = "import";
-
-// The items of the panel's lists, position 0 first.
-inline constexpr std::array<std::string_view, 9> kPortItems{"COM1", "COM2", "COM3", "COM4", "COM5",
-                                                            "COM6", "COM7", "COM8", "COM9"};
-inline constexpr std::array<std::string_view, 12> kBaudItems{"300",   "600",   "1200",  "2400",  "4800",   "9600",
-                                                             "14400", "19200", "38400", "56000", "128000", "256000"};
-inline constexpr std::array<std::string_view, 5> kDataBitsItems{"4", "5", "6", "7", "8"};
-inline constexpr std::array<std::string_view, 3> kStopBitsItems{"1", "1.5", "2"};
-inline constexpr std::array<std::string_view, 5> kParityItems{"E", "M", "N", "O", "S"};
 
 inline constexpr int kDefaultTimeout = 15;
 
@@ -69,6 +57,11 @@ TimeoutValue timeout_from_text(std::string_view text);
 // time-out and the two sequences).
 void apply_comm_settings(const CommPanelValues& panel, SettingsStore& store, WorkState& state,
                          DownloadParams& params);
+
+// What the panel shows, and what a download uses, from the settings read at
+// start-up.
+CommPanelValues panel_values(const StartupSettings& settings);
+DownloadParams download_params(const CommSettings& comm);
 
 // The port's settings from the panel's lists and flow-control boxes; a
 // position outside its list fails with an invalid property value (380).

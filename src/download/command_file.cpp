@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/handler_error.hpp"
 #include "common/failure.hpp"
 #include "common/line_reader.hpp"
 #include "common/routines.hpp"

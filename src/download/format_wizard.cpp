@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "app/selection.hpp"
 #include "book/failure_policy.hpp"
 #include "book/survey_book.hpp"
 #include "common/failure.hpp"

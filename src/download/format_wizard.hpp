@@ -12,9 +12,6 @@
 
 namespace qrb {
 
-// Where samples of unknown formats are sent.
-inline constexpr const char* kSupportAddress = "supporto@quarel.it";
-
 struct WizardHooks {
     std::function<void()> show_settings_panel;  // "C&onfigura parametri"
     std::function<void()> start_download;       // "&Leggi da strumento"

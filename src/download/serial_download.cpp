@@ -1,8 +1,8 @@
 #include "download/serial_download.hpp"
 
 #include <functional>
-#include <new>
 
+#include "app/handler_error.hpp"
 #include "app/instrument_list.hpp"
 #include "book/failure_policy.hpp"
 #include "book/survey_book.hpp"
@@ -25,7 +25,6 @@ constexpr const char* kNoDataTimeout =
     "E' stato superato il timeout senza ricevere alcun dato. Ricezione dati interrotta!";
 // What the echo box keeps after an error that the user chose to pass over.
 constexpr std::size_t kEchoAfterRetry = 70;
-constexpr int kInternalError = 51;  // a failure that is not a run-time error
 
 bool ends_with(std::string_view s, std::string_view ending)
 {
@@ -54,12 +53,8 @@ SerialDownload::Outcome SerialDownload::run_step(Step&& step)
     try {
         step();
         return Outcome::GoOn;
-    } catch (const RunError& e) {
-        return handle_failure(e);
-    } catch (const std::bad_alloc&) {
-        return handle_failure(RunError(kOutOfMemory));
-    } catch (const std::exception& e) {
-        return handle_failure(RunError(kInternalError, e.what()));
+    } catch (...) {
+        return handle_failure(current_failure());
     }
 }
 

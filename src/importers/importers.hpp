@@ -21,4 +21,12 @@ void imp_tca1100(ImportContext& ctx, const std::string& input_path);
 void imp_tca1100_tc1000(ImportContext& ctx, const std::string& input_path);
 void imp_gre_gif12(ImportContext& ctx, const std::string& input_path);
 
+// GNSS project exports
+void imp_dc(ImportContext& ctx, const std::string& input_path);
+void imp_dc6(ImportContext& ctx, const std::string& input_path);
+void imp_lgo_baseline(ImportContext& ctx, const std::string& input_path);
+void imp_lgo_template(ImportContext& ctx, const std::string& input_path);
+void imp_pgp(ImportContext& ctx, const std::string& input_path);
+void imp_arvatec(ImportContext& ctx, const std::string& input_path);
+
 }  // namespace qrb

@@ -16,6 +16,13 @@ constexpr std::pair<std::string_view, Converter> kConverters[] = {
     {"imp_tca1100", &imp_tca1100},
     {"imp_tca1100_tc1000", &imp_tca1100_tc1000},
     {"imp_gre_gif12", &imp_gre_gif12},
+    // GNSS project exports
+    {"imp_dc", &imp_dc},
+    {"imp_dc6", &imp_dc6},
+    {"imp_lgo_baseline", &imp_lgo_baseline},
+    {"imp_lgo_template", &imp_lgo_template},
+    {"imp_pgp", &imp_pgp},
+    {"imp_arvatec", &imp_arvatec},
 };
 
 }  // namespace

@@ -12,18 +12,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ui/widget_helpers.hpp"
+
 namespace qrb {
 
 namespace {
-
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-template <typename W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 template <std::size_t N>
 QComboBox* list(QWidget* parent, const char* name, const std::array<std::string_view, N>& items)

@@ -13,19 +13,11 @@
 #include <QVBoxLayout>
 
 #include "common/text.hpp"
+#include "ui/widget_helpers.hpp"
 
 namespace qrb {
 
 namespace {
-
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-template <typename W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 // Received text as the echo box shows it: every line end as one break.
 QString echo_text(const std::string& bytes)

@@ -25,7 +25,7 @@ TEST(CommSettings, ApplyWritesTheFifteenKeysInOrder)
     panel.end_text = " END";
     panel.folder_text = " /dati/scarico ";
     panel.extension_text = " dat ";
-    MemoryStore store;
+    MemorySettings store;
     WorkState state;
     DownloadParams params;
     apply_comm_settings(panel, store, state, params);
@@ -46,7 +46,7 @@ TEST(CommSettings, BlankSequencesAreStoredEmpty)
     CommPanelValues panel;
     panel.start_text = "    ";
     panel.crlf = 0;
-    MemoryStore store;
+    MemorySettings store;
     WorkState state;
     DownloadParams params;
     params.start_sequence = "OLD";
@@ -60,7 +60,7 @@ TEST(CommSettings, ExtensionIsUpperCasedInTheWindowsCodePage)
 {
     CommPanelValues panel;
     panel.extension_text = " città ";
-    MemoryStore store;
+    MemorySettings store;
     WorkState state;
     DownloadParams params;
     apply_comm_settings(panel, store, state, params);

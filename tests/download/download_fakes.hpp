@@ -1,18 +1,15 @@
 #pragma once
 // Stand-ins for the window, the panels, the timers, the port and the
 // platform services of the serial section, recording what they are asked.
-#include <map>
 #include <optional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "common/failure.hpp"
 #include "download/download_window.hpp"
 #include "platform/serial_port.hpp"
-#include "platform/settings_store.hpp"
-#include "platform/shell.hpp"
 #include "platform/text_editor.hpp"
+#include "support/fakes.hpp"
 #include "support/scripted_ui.hpp"
 
 namespace qrb::test {
@@ -138,35 +135,6 @@ public:
     void set_silence_timer(bool running) override { silence = running; }
     bool timeout = false;
     bool silence = false;
-};
-
-// Keeps the values and the order of the writes.
-class MemoryStore : public SettingsStore {
-public:
-    std::string get(const std::string& application, const std::string& section, const std::string& key,
-                    const std::string& fallback) override
-    {
-        const auto it = values.find({application, section, key});
-        return it == values.end() ? fallback : it->second;
-    }
-    void set(const std::string& application, const std::string& section, const std::string& key,
-             const std::string& value) override
-    {
-        values[{application, section, key}] = value;
-        writes.push_back(key + "=" + value);
-    }
-    std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
-    std::vector<std::string> writes;
-};
-
-class FakeShell : public Shell {
-public:
-    bool open(const std::string& target) override
-    {
-        opened.push_back(target);
-        return true;
-    }
-    std::vector<std::string> opened;
 };
 
 class FakeEditor : public TextEditor {

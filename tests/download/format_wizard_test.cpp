@@ -41,8 +41,8 @@ protected:
     TempDir dir;
     WorkState state;
     ObservedUi ui;
-    MemoryStore store;
-    FakeShell shell;
+    MemorySettings store;
+    RecordingShell shell;
     FakeEditor editor;
     FakePort port;
     FakeWindow window;
@@ -140,7 +140,7 @@ TEST_F(WizardTest, SendSampleCopiesWithCrLfAndPreparesTheMail)
                   "file allegato ...|ok",
                   "box|info|Procedura guidata - Passo 3|Il file\\n" + target +
                       "\\nè stato creato con successo. Allegare tale file ad una e-mail e spedirlo all'indirizzo "
-                      "'supporto@quarel.it' per ottenere informazioni circa la sua importazione.|ok"}));
+                      "'supporto@example.com' per ottenere informazioni circa la sua importazione.|ok"}));
     EXPECT_EQ(ui.boxes[1].text.substr(0, 9), "Il file\r\n");
     EXPECT_EQ(shell.opened, (std::vector<std::string>{format_request_link(target)}));
     EXPECT_FALSE(ui.busy);
@@ -157,7 +157,7 @@ TEST_F(WizardTest, SampleThatIsTheDownloadItselfIsRewritten)
 TEST_F(WizardTest, MailLinkText)
 {
     EXPECT_EQ(format_request_link("/home/rilievi/datireg.dat"),
-              "mailto:supporto@quarel.it?SUBJECT=Richiesta di verifica formato&BODY=Completare la e-mail con i dati "
+              "mailto:supporto@example.com?SUBJECT=Richiesta di verifica formato&BODY=Completare la e-mail con i dati "
               "del proprio registratore e/o strumento topografico%0A%0D%0A%0DMarca = %0A%0DModello = %0A%0DAnno di "
               "acquisto = %0A%0D%0A%0DCognome e Nome o Soc.= %0A%0D%0A%0D*** IMPORTANTE ***%0A%0D(Allegare il file "
               "/home/rilievi/datireg.dat)");

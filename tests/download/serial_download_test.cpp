@@ -53,8 +53,8 @@ protected:
     TempDir dir;
     WorkState state;
     ObservedUi ui;
-    MemoryStore store;
-    FakeShell shell;
+    MemorySettings store;
+    RecordingShell shell;
     FakeEditor editor;
     FakePort port;
     FakeWindow window;

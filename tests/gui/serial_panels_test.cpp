@@ -47,8 +47,8 @@ protected:
     TempDir dir;
     WorkState state;
     ScriptedUi ui;
-    MemoryStore store;
-    FakeShell shell;
+    MemorySettings store;
+    RecordingShell shell;
     FakeWindow window;
     QWidget config_host;
     QWidget download_host;

@@ -1,10 +1,6 @@
 // The serial download end to end over a pseudo-terminal pair: the test plays
 // the instrument on the master side, the program opens the slave side as
 // COM1 through QUAREL_COM1 and QSerialPort.
-#include <fcntl.h>
-#include <pty.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -20,8 +16,11 @@
 #include <QWidget>
 
 #include "app/dispatch.hpp"
+#include "app/handler_error.hpp"
 #include "download/download_fakes.hpp"
+#include "importers/gsi/gsi8_lines.hpp"
 #include "platform/qt/qt_serial_port.hpp"
+#include "pty_pair.hpp"
 #include "support/harness.hpp"
 #include "ui/config_panel.hpp"
 #include "ui/download_panel.hpp"
@@ -30,60 +29,10 @@
 namespace qrb::test {
 namespace {
 
-// One pseudo-terminal pair; the slave stays open on the test's side too, so
-// that the master never sees a hang-up.
-class PtyPair {
-public:
-    PtyPair()
-    {
-        char name[256] = {};
-        if (::openpty(&master_, &slave_, name, nullptr, nullptr) != 0) return;
-        slave_name_ = name;
-        ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
-    }
-    ~PtyPair()
-    {
-        if (master_ >= 0) ::close(master_);
-        if (slave_ >= 0) ::close(slave_);
-    }
-    PtyPair(const PtyPair&) = delete;
-    PtyPair& operator=(const PtyPair&) = delete;
-
-    bool ok() const { return master_ >= 0; }
-    int master() const { return master_; }
-    const std::string& slave_name() const { return slave_name_; }
-    void send(const std::string& bytes) const { ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size())); }
-    std::string take() const
-    {
-        std::string out;
-        char buffer[512];
-        ssize_t n;
-        while ((n = ::read(master_, buffer, sizeof buffer)) > 0) out.append(buffer, static_cast<std::size_t>(n));
-        return out;
-    }
-
-private:
-    int master_ = -1;
-    int slave_ = -1;
-    std::string slave_name_;
-};
-
-// Sets an environment variable for the length of a test.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::string& value) : name_(name) { ::setenv(name, value.c_str(), 1); }
-    ~ScopedEnv() { ::unsetenv(name_); }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    const char* name_;
-};
-
-// A GSI-8 word: WI, four information characters, sign, eight data characters, blank.
-std::string w8(const std::string& wi, const std::string& data, char sign = '+')
+// A GSI-8 word as the instrument sends it.
+std::string word(const std::string& wi, const std::string& data, char sign = '+')
 {
-    return wi + "..10" + sign + std::string(8 - data.size(), '0') + data + " ";
+    return w8(wi, std::string(8 - data.size(), '0') + data, sign, "..10");
 }
 
 // The window as the download sees it, converting with the real dispatch in
@@ -123,8 +72,8 @@ protected:
     TempDir dir;
     WorkState state;
     ScriptedUi ui;
-    MemoryStore store;
-    FakeShell shell;
+    MemorySettings store;
+    RecordingShell shell;
     QWidget config_host;
     QWidget download_host;
 };
@@ -142,11 +91,11 @@ TEST_F(SerialPtyTest, DownloadsAGsiRecordingAndConvertsIt)
     controller.load_commands("gsigen.txt");
 
     const std::vector<std::string> recording = {
-        w8("11", "00000001") + w8("84", "0") + w8("85", "0") + w8("86", "0") + w8("88", "00001550") +
-            w8("71", "0000STAZ"),
-        w8("11", "00000101") + w8("21", "12345678", '-') + w8("22", "09876543") + w8("31", "00012345") +
-            w8("87", "00001600") + w8("71", "000CASA0"),
-        w8("11", "00000102") + w8("21", "20000000") + w8("22", "10000000") + w8("71", "00000012"),
+        word("11", "00000001") + word("84", "0") + word("85", "0") + word("86", "0") + word("88", "00001550") +
+            word("71", "0000STAZ"),
+        word("11", "00000101") + word("21", "12345678", '-') + word("22", "09876543") + word("31", "00012345") +
+            word("87", "00001600") + word("71", "000CASA0"),
+        word("11", "00000102") + word("21", "20000000") + word("22", "10000000") + word("71", "00000012"),
     };
     const std::string first = crlf({recording[0], recording[1]}).substr(0, 70);
     const std::string rest = crlf(recording).substr(70) + "END\r\n";
