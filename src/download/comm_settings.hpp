@@ -33,6 +33,8 @@ struct CommPanelValues {
     std::string end_text;        // "Finale :"
     std::string folder_text;     // "Cartella di scarico dati :"
     std::string extension_text = "dat";  // "Estensione dei file scaricati :"
+
+    bool operator==(const CommPanelValues&) const = default;
 };
 
 // The values a download takes from the applied settings.

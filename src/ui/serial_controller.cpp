@@ -24,7 +24,7 @@ Panel* build_in(QWidget* host)
 }  // namespace
 
 SerialController::SerialController(Services services, QWidget* config_host, QWidget* download_host, QObject* parent)
-    : QObject(parent), port_(this)
+    : QObject(parent)
 {
     config_panel_ = build_in<ConfigPanel>(config_host);
     download_panel_ = build_in<DownloadPanel>(download_host);

@@ -9,22 +9,10 @@ namespace {
 
 TEST(CommSettings, ApplyWritesTheFifteenKeysInOrder)
 {
-    CommPanelValues panel;
-    panel.porta = 2;      // COM3
-    panel.baud = 5;       // 9600
-    panel.parita = 2;     // N
-    panel.bit_dati = 4;   // 8
-    panel.bit_stop = 0;   // 1
-    panel.dtr = 1;
-    panel.rts = 0;
-    panel.xon = 1;
-    panel.crlf = 1;
-    panel.agg_crlf = 0;
-    panel.timeout_text = " 20 ";
-    panel.start_text = "  GO ";
-    panel.end_text = " END";
-    panel.folder_text = " /dati/scarico ";
-    panel.extension_text = " dat ";
+    // COM3, 9600 baud, parity N, 8 data bits, 1 stop bit.
+    const CommPanelValues panel{.porta = 2, .baud = 5, .parita = 2, .bit_dati = 4, .bit_stop = 0, .dtr = 1, .rts = 0,
+                                .xon = 1, .crlf = 1, .agg_crlf = 0, .timeout_text = " 20 ", .start_text = "  GO ",
+                                .end_text = " END", .folder_text = " /dati/scarico ", .extension_text = " dat "};
     MemorySettings store;
     WorkState state;
     DownloadParams params;

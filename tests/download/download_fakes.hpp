@@ -5,11 +5,15 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "common/failure.hpp"
+#include "download/serial_section.hpp"
 #include "download/download_window.hpp"
 #include "platform/serial_port.hpp"
 #include "platform/text_editor.hpp"
 #include "support/fakes.hpp"
+#include "support/harness.hpp"
 #include "support/scripted_ui.hpp"
 
 namespace qrb::test {
@@ -141,6 +145,25 @@ class FakeEditor : public TextEditor {
 public:
     void edit(const std::string& path) override { edited.push_back(path); }
     std::vector<std::string> edited;
+};
+
+// The serial section with every one of its services faked; the results
+// folder is the test's folder.
+struct SectionFixture : ::testing::Test {
+    SectionFixture() { state.results_folder = dir.path().string(); }
+
+    TempDir dir;
+    WorkState state;
+    ObservedUi ui;
+    MemorySettings store;
+    RecordingShell shell;
+    FakeEditor editor;
+    FakePort port;
+    FakeWindow window;
+    FakeConfig config;
+    FakeView view;
+    FakeTimers timers;
+    SerialSection section{{state, ui, store, shell, editor, port, window, config, view, timers, dir.path().string()}};
 };
 
 }  // namespace qrb::test

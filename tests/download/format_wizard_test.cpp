@@ -30,26 +30,9 @@ const std::string kStep2Ready =
     "box|none|Procedura guidata - Passo 2|Predisponi ora lo strumento alla trasmissione dei dati (consultare la "
     "guida dello strumento) e tienti pronto a trasmettere.|";
 
-class WizardTest : public ::testing::Test {
+class WizardTest : public SectionFixture {
 protected:
-    WizardTest()
-    {
-        state.results_folder = dir.path().string();
-        window.entry = "- Procedura guidata scelta formato -";
-    }
-
-    TempDir dir;
-    WorkState state;
-    ObservedUi ui;
-    MemorySettings store;
-    RecordingShell shell;
-    FakeEditor editor;
-    FakePort port;
-    FakeWindow window;
-    FakeConfig config;
-    FakeView view;
-    FakeTimers timers;
-    SerialSection section{{state, ui, store, shell, editor, port, window, config, view, timers, dir.path().string()}};
+    WizardTest() { window.entry = "- Procedura guidata scelta formato -"; }
 };
 
 TEST_F(WizardTest, CancelInTheFirstQuestionChangesNothing)

@@ -14,10 +14,8 @@ const std::string kProceedNo = "box|question|Fine ricezione|Procedere con la con
 const std::string kNoData =
     "box|excl|Attenzione|E' stato superato il timeout senza ricevere alcun dato. Ricezione dati interrotta!|ok";
 
-class DownloadTest : public ::testing::Test {
+class DownloadTest : public SectionFixture {
 protected:
-    DownloadTest() { state.results_folder = dir.path().string(); }
-
     SerialDownload& dl() { return section.download(); }
     void start(int timeout = 15)
     {
@@ -50,18 +48,6 @@ protected:
         EXPECT_FALSE(section.wizard_active());
     }
 
-    TempDir dir;
-    WorkState state;
-    ObservedUi ui;
-    MemorySettings store;
-    RecordingShell shell;
-    FakeEditor editor;
-    FakePort port;
-    FakeWindow window;
-    FakeConfig config;
-    FakeView view;
-    FakeTimers timers;
-    SerialSection section{{state, ui, store, shell, editor, port, window, config, view, timers, dir.path().string()}};
 };
 
 TEST_F(DownloadTest, EntriesWithoutSerialDownloadAreRefused)

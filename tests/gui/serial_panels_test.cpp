@@ -84,35 +84,11 @@ TEST_F(PanelsTest, SettingsPanelControlsAndCaptions)
 TEST_F(PanelsTest, SettingsPanelValuesGoInAndOut)
 {
     ConfigPanel panel;
-    CommPanelValues v;
-    v.porta = 2;
-    v.baud = 7;
-    v.parita = 3;
-    v.bit_dati = 3;
-    v.bit_stop = 2;
-    v.dtr = 0;
-    v.rts = 1;
-    v.xon = 1;
-    v.crlf = 1;
-    v.agg_crlf = 1;
-    v.timeout_text = "20";
-    v.start_text = "GO";
-    v.end_text = "FINE";
-    v.folder_text = "/dati/città";
-    v.extension_text = "gsi";
+    const CommPanelValues v{.porta = 2, .baud = 7, .parita = 3, .bit_dati = 3, .bit_stop = 2, .dtr = 0, .rts = 1,
+                            .xon = 1, .crlf = 1, .agg_crlf = 1, .timeout_text = "20", .start_text = "GO",
+                            .end_text = "FINE", .folder_text = "/dati/città", .extension_text = "gsi"};
     panel.set_values(v);
-    const CommPanelValues back = panel.values();
-    EXPECT_EQ(back.porta, 2);
-    EXPECT_EQ(back.baud, 7);
-    EXPECT_EQ(back.parita, 3);
-    EXPECT_EQ(back.bit_dati, 3);
-    EXPECT_EQ(back.bit_stop, 2);
-    EXPECT_EQ(std::tie(back.dtr, back.rts, back.xon, back.crlf, back.agg_crlf), std::tie(v.dtr, v.rts, v.xon, v.crlf, v.agg_crlf));
-    EXPECT_EQ(back.timeout_text, "20");
-    EXPECT_EQ(back.start_text, "GO");
-    EXPECT_EQ(back.end_text, "FINE");
-    EXPECT_EQ(back.folder_text, "/dati/città");
-    EXPECT_EQ(back.extension_text, "gsi");
+    EXPECT_TRUE(panel.values() == v);
 }
 
 TEST_F(PanelsTest, FolderChooserFillsTheFieldOnlyWithAFolder)
