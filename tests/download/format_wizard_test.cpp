@@ -137,6 +137,14 @@ TEST_F(WizardTest, SampleThatIsTheDownloadItselfIsRewritten)
     EXPECT_EQ(read_file(dir / "datireg.dat"), "x\r\ny\r\n");
 }
 
+TEST_F(WizardTest, SampleNamedLikeTheTemporaryCopyIsNotLost)
+{
+    write_file(dir / "_tmp.dat", "campione\n");
+    section.wizard_send_sample((dir / "_tmp.dat").string());
+    EXPECT_EQ(read_file(dir / "datireg.dat"), "campione\r\n");
+    EXPECT_EQ(shell.opened.size(), 1u);
+}
+
 TEST_F(WizardTest, MailLinkText)
 {
     EXPECT_EQ(format_request_link("/home/rilievi/datireg.dat"),

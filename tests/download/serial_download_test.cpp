@@ -411,6 +411,20 @@ TEST_F(DownloadTest, AbortAfterDataSavesWhatArrived)
     EXPECT_TRUE(window.closed);
 }
 
+TEST_F(DownloadTest, AbortWhoseSaveFailsIsReportedAndEndsTheDownload)
+{
+    state.results_folder = (dir / "manca").string();
+    start();
+    feed("dati");
+    port.read_error = 999;
+    ui.answers = {kAbort};
+    feed("x");
+    ASSERT_EQ(ui.boxes.size(), 2u);
+    EXPECT_EQ(box_line(ui.boxes[1]),
+              "box|excl|Errore su btn_impreg|Errore codice  76 : Impossibile trovare il percorso|ok");
+    expect_ended();
+}
+
 TEST_F(DownloadTest, RetryCutsTheEchoToSeventyCharactersAndGoesOn)
 {
     start();
