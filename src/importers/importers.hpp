@@ -13,5 +13,8 @@ using Converter = void (*)(ImportContext& ctx, const std::string& input_path);
 // The converter of that name, or nothing when it is not built.
 Converter find_converter(std::string_view name);
 
+// Leica and GSI word formats
+void imp_gsi(ImportContext& ctx, const std::string& input_path);
+
 
 }  // namespace qrb

@@ -9,7 +9,8 @@ namespace {
 
 // Every converter that is built, by the name the instrument list gives it.
 constexpr std::pair<std::string_view, Converter> kConverters[] = {
-    {"", nullptr},
+    // Leica and GSI word formats
+    {"imp_gsi", &imp_gsi},
 };
 
 }  // namespace

@@ -1,0 +1,163 @@
+// The generic GSI converter: GSI-8 and GSI-16 lines, words found by their
+// index; stations, readings and known points collected, the book written at
+// the end.
+#include "book/station_table.hpp"
+#include "common/number.hpp"
+#include "common/routines.hpp"
+#include "common/text.hpp"
+#include "importers/gsi/gsi_words.hpp"
+#include "importers/gsi/known_point.hpp"
+#include "importers/importers.hpp"
+
+namespace qrb {
+
+namespace {
+
+constexpr const char* kTitle = "Importa file Leica GSI";
+constexpr const char* kBookTitle = "Importazione file Leica GSI";
+
+struct Divisors {
+    double length;
+    double angle;
+};
+
+class GsiReader {
+public:
+    GsiReader(Conversion& conv, Divisors gsi16) : conv_(conv), gsi16_(gsi16) {}
+
+    void read()
+    {
+        std::string raw;
+        while (conv_.in.next_line(raw)) {
+            const std::string line = trim(raw);
+            std::string kind;
+            std::string name_data;
+            Divisors div{1000, 100000};
+            if (starts_with(line, "11")) {
+                kind = mid(line, 17, 2);
+                name_data = mid(line, 8, 8);
+            } else if (starts_with(line, "*11")) {
+                kind = mid(line, 26, 2);
+                name_data = mid(line, 9, 16);
+                div = gsi16_;
+            } else {
+                continue;
+            }
+            if (kind == "84")
+                station_line(line, name_data, div);
+            else if (kind == "21")
+                measurement_line(line, name_data, div);
+            else if (kind == "81")
+                known_point_line_(line, name_data, div);
+        }
+    }
+
+private:
+    void station_line(const std::string& line, const std::string& name_data, Divisors div)
+    {
+        std::string name = gsi::clean_name(name_data);
+        if (name.empty()) {
+            name = "nome_non_valido";
+            conv_.box("Il file contiene un nome stazione non valido!", kTitle, Icon::Exclamation);
+        }
+        StationRecord& station = conv_.state.station_table.add(name);
+        record_.start(name);
+        for (const gsi::Word& w : gsi::words_by_index(conv_.state, line)) {
+            if (w.wi == "84") record_.east = val(w.from7) / div.length;
+            else if (w.wi == "85") record_.north = val(w.from7) / div.length;
+            else if (w.wi == "86") record_.height = val(w.from7) / div.length;
+            else if (w.wi == "88") station.height = static_cast<float>(val(w.from8) / div.length);
+            else if (w.wi == "71" || w.wi == "79") station.note = record_.note = gsi::code_word(w.from8);
+        }
+        record_.collect(conv_.state);
+    }
+
+    void measurement_line(const std::string& line, const std::string& name_data, Divisors div)
+    {
+        WorkState& state = conv_.state;
+        if (state.station_table.empty()) first_station();
+        StationRecord& station = state.station_table.back();
+        Reading& reading = station.add_reading();
+        std::string name = gsi::clean_name(name_data);
+        if (name.empty()) name = "non_valido";
+        reading.target = name;
+        record_.start(name);
+        for (const gsi::Word& w : gsi::words_by_index(state, line)) {
+            if (w.wi == "21") reading.hz = static_cast<float>(val(w.from8) / div.angle);
+            else if (w.wi == "22") reading.v = static_cast<float>(val(w.from8) / div.angle);
+            else if (w.wi == "31") reading.dist = static_cast<float>(val(w.from8) / div.length);
+            else if (w.wi == "87") reading.target_height = static_cast<float>(val(w.from7) / div.length);
+            else if (w.wi == "88") station.height = static_cast<float>(val(w.from8) / div.length);
+            else if (w.wi == "71" || w.wi == "79") reading.code = record_.note = gsi::code_word(w.from8);
+            else if (w.wi == "81") record_.east = val(w.from7) / div.length;
+            else if (w.wi == "82") record_.north = val(w.from7) / div.length;
+            else if (w.wi == "83") record_.height = val(w.from7) / div.length;
+        }
+        record_.collect(state);
+    }
+
+    void known_point_line_(const std::string& line, const std::string& name_data, Divisors div)
+    {
+        std::string name = gsi::clean_name(name_data);
+        if (name.empty()) name = "non_valido";
+        record_.start(name);
+        for (const gsi::Word& w : gsi::words_by_index(conv_.state, line)) {
+            if (w.wi == "71" || w.wi == "79") record_.note = gsi::code_word(w.from8);
+            else if (w.wi == "81") record_.east = val(w.from7) / div.length;
+            else if (w.wi == "82") record_.north = val(w.from7) / div.length;
+            else if (w.wi == "83") record_.height = val(w.from7) / div.length;
+        }
+        record_.collect(conv_.state);
+    }
+
+    // A measurement before any station: without known points the file is
+    // refused; otherwise the first station stands on the last known point.
+    void first_station()
+    {
+        WorkState& state = conv_.state;
+        if (state.lista_pti[0].empty()) {
+            conv_.box("Impossibile memorizzare un punto senza prima aver definito una stazione. Il file GSI contiene "
+                      "degli errori, ripetere la procedura di scarico con attenzione.",
+                      "Errore sul file", Icon::Critical);
+            throw StopConversion{};
+        }
+        conv_.box("La stazione di partenza viene definita sull'ultimo punto noto trovato nel file. Attenzione: "
+                  "l'altezza strumentale sarà posta a zero (0).",
+                  "Prima stazione", Icon::Exclamation);
+        state.work_line = state.lista_pti[0].back();
+        split_fields(state, "|");
+        state.station_table.add(state.line_fields[1], 0, state.line_fields[5]);
+    }
+
+    Conversion& conv_;
+    Divisors gsi16_;
+    gsi::KnownPointRecord record_;
+};
+
+}  // namespace
+
+void imp_gsi(ImportContext& ctx, const std::string& input_path)
+{
+    // The double-precision divisors act on GSI-16 lines only.
+    const Divisors gsi16 = ctx.options.op_gen == 0 ? Divisors{1000, 100000}
+                                                   : Divisors{10000000, static_cast<double>(10000000000.0f)};
+    const std::string type = survey_type(ctx.options);
+
+    ConverterSpec spec;
+    spec.failure = FailurePolicy::standard_naming_station("GSI", kTitle);
+    spec.success_title = kTitle;
+
+    StationTableOptions book;
+    book.title = kBookTitle;
+    book.survey_type = type;
+    book.note = "File formato Leica GSI generico";
+    book.nothing_found = StationTableOptions::NothingFound::StationsKnownPoints;
+    book.nothing_found_title = kBookTitle;
+    book.known_points = true;
+
+    run_converter(
+        ctx, input_path, spec, [gsi16](Conversion& conv) { GsiReader(conv, gsi16).read(); },
+        [&book](Conversion& conv) { return write_station_table(conv, book); });
+}
+
+}  // namespace qrb

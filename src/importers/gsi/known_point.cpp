@@ -1,0 +1,18 @@
+#include "importers/gsi/known_point.hpp"
+
+#include "book/survey_book.hpp"
+
+namespace qrb::gsi {
+
+void KnownPointRecord::start(std::string point_name)
+{
+    name = std::move(point_name);
+    east = north = height = 0;
+}
+
+void KnownPointRecord::collect(WorkState& state) const
+{
+    if (has_coordinates()) state.lista_pti[0].push_back(known_point_line(name, east, north, height, note));
+}
+
+}  // namespace qrb::gsi

@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/text.hpp"
+#include "importers/importers.hpp"
+#include "support/harness.hpp"
+
+namespace qrb {
+namespace {
+
+using test::crlf;
+using V = std::vector<std::string>;
+
+// A GSI-8 word: WI, four information characters, sign, eight data characters, blank.
+std::string w8(const std::string& wi, const std::string& data, char sign = '+')
+{
+    return wi + "..10" + sign + std::string(8 - data.size(), '0') + data + " ";
+}
+
+// A GSI-16 word (sixteen data characters); a GSI-16 line opens with "*".
+std::string w16(const std::string& wi, const std::string& data, char sign = '+')
+{
+    return wi + "..10" + sign + std::string(16 - data.size(), '0') + data + " ";
+}
+
+std::string header(const std::string& type = "IZ")
+{
+    return crlf({"#titolo#", "Importazione file Leica GSI", "#loc#", "Nessuna", "#tipo#", type, "#angoli#", "CENT",
+                 "#note#", "File formato Leica GSI generico"});
+}
+
+const std::string kTrailer = crlf({"#origine#", "0|0|0|"});
+const std::string kNotice =
+    "box|info|Importazione file strumentale|Il file dello strumento verrà salvato in un file dati in formato Quarel "
+    "(libretto QRB)|ok";
+const std::string kSuccess = "box|info|Importa file Leica GSI|File importato con successo.|ok";
+
+// One station with height 1.55 and two readings, in GSI-8.
+const V kGsi8 = {
+    w8("11", "00000001") + w8("84", "0") + w8("85", "0") + w8("86", "0") + w8("88", "00001550") + w8("71", "0000STAZ"),
+    w8("11", "00000101") + w8("21", "12345678", '-') + w8("22", "09876543") + w8("31", "00012345") +
+        w8("87", "00001600") + w8("71", "000CASA0"),
+    w8("11", "00000102") + w8("21", "20000000") + w8("22", "10000000") + w8("71", "00000012"),
+};
+
+const std::string kGsi8Book = header() + crlf({"#stazione#", "1", "1.55", "STAZ",
+                                               "101|123.4568|98.76543|12.345|1.6|CASA|CASA|",
+                                               "102|200|100|INT|0|12|12|"}) +
+                              kTrailer;
+
+TEST(ImpGsi, Gsi8StationAndReadings)
+{
+    test::Harness h;
+    const auto r = h.run(imp_gsi, crlf(kGsi8));
+    EXPECT_EQ(r.book, kGsi8Book);
+    EXPECT_EQ(r.boxes, (V{kNotice, kSuccess}));
+    EXPECT_FALSE(r.busy_after);
+}
+
+TEST(ImpGsi, LineEndsDoNotMatter)
+{
+    test::Harness h;
+    h.cli();
+    std::string lf, cr;
+    for (const auto& l : kGsi8) {
+        lf += l + "\n";
+        cr += l + "\r";
+    }
+    EXPECT_EQ(h.run(imp_gsi, lf).book, kGsi8Book);
+    EXPECT_EQ(h.run(imp_gsi, cr).book, kGsi8Book);
+    // A GSI-8 file gives the same book with double precision ticked.
+    h.options.op_gen = 1;
+    EXPECT_EQ(h.run(imp_gsi, crlf(kGsi8)).book, kGsi8Book);
+}
+
+TEST(ImpGsi, Gsi16WithAndWithoutDoublePrecision)
+{
+    const V lines = {
+        "*" + w16("11", "1") + w16("84", "0") + w16("88", "1550") + w16("71", "0000STAZ"),
+        "*" + w16("11", "101") + w16("21", "12345678") + w16("22", "9876543") + w16("31", "12345") +
+            w16("87", "1600") + w16("71", "CASA"),
+    };
+    test::Harness h;
+    h.cli();
+    EXPECT_EQ(h.run(imp_gsi, crlf(lines)).book,
+              header() + crlf({"#stazione#", "1", "1.55", "STAZ", "101|123.4568|98.76543|12.345|1.6|CASA|CASA|"}) +
+                  kTrailer);
+    h.options.op_gen = 1;
+    EXPECT_EQ(h.run(imp_gsi, crlf(lines)).book,
+              header() + crlf({"#stazione#", "1", ".000155", "STAZ",
+                               "101|.001234568|.0009876543|.0012345|.00016|CASA|CASA|"}) +
+                  kTrailer);
+}
+
+TEST(ImpGsi, KnownPointsFromEveryLineKind)
+{
+    const V lines = {
+        // station with coordinates: a known point of its own
+        w8("11", "00000005") + w8("84", "00010000") + w8("85", "00020500", '-') + w8("86", "00000100") +
+            w8("71", "0000BASE"),
+        // a reading that also carries coordinates
+        w8("11", "00000201") + w8("21", "10000000") + w8("22", "10000000") + w8("31", "00005000") +
+            w8("81", "00001000") + w8("82", "00002000") + w8("83", "00000500") + w8("71", "0000SPIG"),
+        // a known point without a remark takes the last one read
+        w8("11", "0000P300") + w8("81", "00000001") + w8("82", "0") + w8("83", "0"),
+        // all zero: dropped
+        w8("11", "00000400") + w8("81", "0") + w8("82", "0") + w8("83", "0") + w8("71", "0000ZERO"),
+        // the dropped point's remark is the note from now on
+        w8("11", "00000500") + w8("81", "00000002", '-') + w8("82", "0") + w8("83", "0"),
+    };
+    test::Harness h;
+    h.cli();
+    h.options.op_note = 0;
+    h.options.tipo_od = true;
+    const auto r = h.run(imp_gsi, crlf(lines));
+    EXPECT_EQ(r.book, header("OD") +
+                          crlf({"#stazione#", "5", "0", "BASE", "201|100|100|5|0|SPIG|NN|", "#passnoto#",
+                                "5|10|-20.5|.1|BASE|NN||", "#passnoto#", "201|1|2|.5|SPIG|NN||", "#passnoto#",
+                                "P300|.001|0|0|SPIG|NN||", "#passnoto#", "500|-.002|0|0|ZERO|NN||"}) +
+                          kTrailer);
+    EXPECT_TRUE(r.boxes.empty());
+}
+
+TEST(ImpGsi, KnownPointsOnly)
+{
+    test::Harness h;
+    const auto r = h.run(imp_gsi, crlf({w8("11", "00000001") + w8("81", "00001000") + w8("82", "00001000") +
+                                        w8("83", "0")}));
+    EXPECT_EQ(r.book, header() + crlf({"#passnoto#", "1|1|1|0||NN||"}) + kTrailer);
+    EXPECT_EQ(r.boxes, (V{kNotice, kSuccess}));
+}
+
+TEST(ImpGsi, FirstStationOnTheLastKnownPoint)
+{
+    const V lines = {
+        w8("11", "00000001") + w8("81", "00001000") + w8("82", "00001000") + w8("83", "0") + w8("71", "0000PRIM"),
+        w8("11", "00000002") + w8("81", "00002000") + w8("82", "00002000") + w8("83", "0") + w8("71", "0000SECO"),
+        w8("11", "00000010") + w8("21", "10000000") + w8("22", "10000000") + w8("31", "00001000"),
+    };
+    test::Harness h;
+    h.cli();
+    const auto r = h.run(imp_gsi, crlf(lines));
+    EXPECT_EQ(r.book, header() + crlf({"#stazione#", "2", "0", "SECO", "10|100|100|1|0|||", "#passnoto#",
+                                       "1|1|1|0|PRIM|NN||", "#passnoto#", "2|2|2|0|SECO|NN||"}) +
+                          kTrailer);
+    EXPECT_EQ(r.boxes, (V{"box|excl|Prima stazione|La stazione di partenza viene definita sull'ultimo punto noto "
+                          "trovato nel file. Attenzione: l'altezza strumentale sarà posta a zero (0).|ok"}));
+}
+
+TEST(ImpGsi, MeasurementBeforeAnyStationOrPoint)
+{
+    test::Harness h;
+    const auto r = h.run(imp_gsi, crlf({w8("11", "00000010") + w8("21", "10000000")}) + crlf(kGsi8));
+    EXPECT_TRUE(r.book_exists);
+    EXPECT_EQ(r.book, "");
+    EXPECT_EQ(r.boxes, (V{kNotice, "box|crit|Errore sul file|Impossibile memorizzare un punto senza prima aver "
+                                   "definito una stazione. Il file GSI contiene degli errori, ripetere la procedura "
+                                   "di scarico con attenzione.|ok"}));
+    EXPECT_FALSE(r.busy_after);
+}
+
+TEST(ImpGsi, InvalidNamesAndStationWithoutReadings)
+{
+    const V lines = {
+        w8("11", "00000000") + w8("84", "0"),
+        w8("11", "        ") + w8("21", "10000000"),
+        w8("11", "000AB0C0") + w8("84", "0"),  // no readings: skipped, named
+        w8("11", "00010020") + w8("84", "0"),
+        w8("11", "00000100") + w8("21", "5"),
+        "41....+00000001 42....+00000002 ",  // other line kinds are skipped
+        w8("11", "00000007") + w8("51", "1"),
+    };
+    test::Harness h;
+    const auto r = h.run(imp_gsi, crlf(lines));
+    EXPECT_EQ(r.book, header() + crlf({"#stazione#", "nome_non_valido", "0", "", "non_valido|100|0|INT|0|||",
+                                       "#stazione#", "10020", "0", "", "100|5E-05|0|INT|0|||"}) +
+                          kTrailer);
+    EXPECT_EQ(r.boxes,
+              (V{kNotice, "box|excl|Importa file Leica GSI|Il file contiene un nome stazione non valido!|ok",
+                 "box|excl|Importa file Leica GSI|Il file GSI contiene una stazione senza nessuna lettura. "
+                 "(Stazione AB0C0) Verrà ignorata nell'importazione|ok",
+                 kSuccess}));
+}
+
+TEST(ImpGsi, NothingFoundLeavesAnEmptyFile)
+{
+    test::Harness h;
+    h.cli();
+    const auto r = h.run(imp_gsi, crlf({"410001+00000001 ", "hello", w8("11", "1") + w8("22", "1")}));
+    EXPECT_TRUE(r.book_exists);
+    EXPECT_EQ(r.book, "");
+    EXPECT_EQ(r.boxes, V{"box|excl|Importazione file Leica GSI|File non valido, importazione fallita.|ok"});
+}
+
+TEST(ImpGsi, WordsByIndexIgnoreOrderAndSixteenthWord)
+{
+    // Words in any order; a later word of the same index wins; the 16th word is not read.
+    std::string m = w8("11", "00000101") + w8("21", "00000000") + w8("31", "00001000") + w8("22", "10000000");
+    for (int k = 0; k < 11; ++k) m += w8("51", "1");
+    m += w8("21", "30000000");  // 16th word
+    const V lines = {w8("11", "00000001") + w8("84", "0"), m,
+                     w8("11", "00000102") + w8("21", "1") + "+ " + w8("21", "20000000") + w8("87", "00001500", '-')};
+    test::Harness h;
+    h.cli();
+    EXPECT_EQ(h.run(imp_gsi, crlf(lines)).book,
+              header() + crlf({"#stazione#", "1", "0", "", "101|0|100|1|0|||", "102|200|0|INT|-1.5|||"}) +
+                  kTrailer);
+}
+
+TEST(ImpGsi, CancelledSaveWritesNothing)
+{
+    test::Harness h;
+    ImportContext ctx{h.state, h.ui, h.options, ""};
+    test::write_file(h.input_path(), crlf(kGsi8));
+    h.ui.save_result.reset();
+    imp_gsi(ctx, h.input_path().string());
+    EXPECT_FALSE(std::filesystem::exists(h.output_path()));
+    EXPECT_EQ(h.ui.box_lines(), V{kNotice});
+    EXPECT_FALSE(h.ui.busy);
+}
+
+TEST(ImpGsi, PublicRecordingsConvertOrFailCleanly)
+{
+    const std::filesystem::path samples = std::filesystem::path(QRB_SAMPLES) / "leica_gsi";
+    if (!std::filesystem::exists(samples)) GTEST_SKIP() << "no samples";
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(samples)) {
+        if (!entry.is_regular_file()) continue;
+        test::Harness h;
+        h.cli();
+        const auto r = h.run(imp_gsi, test::read_file(entry.path()));
+        ASSERT_FALSE(r.boxes.empty() && r.book.empty()) << entry.path();
+        if (!r.book.empty()) {
+            EXPECT_TRUE(r.book.ends_with("#origine#\r\n0|0|0|\r\n")) << entry.path();
+        }
+        EXPECT_FALSE(r.busy_after);
+    }
+}
+
+}  // namespace
+}  // namespace qrb
