@@ -15,6 +15,11 @@ Converter find_converter(std::string_view name);
 
 // Leica and GSI word formats
 void imp_gsi(ImportContext& ctx, const std::string& input_path);
+void imp_gre4(ImportContext& ctx, const std::string& input_path);
+void imp_tcr_gsi(ImportContext& ctx, const std::string& input_path);
+void imp_stonex_gsi(ImportContext& ctx, const std::string& input_path);
+void imp_lw300(ImportContext& ctx, const std::string& input_path);
+void imp_tcr1101(ImportContext& ctx, const std::string& input_path);
 
 
 }  // namespace qrb

@@ -11,6 +11,11 @@ namespace {
 constexpr std::pair<std::string_view, Converter> kConverters[] = {
     // Leica and GSI word formats
     {"imp_gsi", &imp_gsi},
+    {"imp_gre4", &imp_gre4},
+    {"imp_tcr_gsi", &imp_tcr_gsi},
+    {"imp_stonex_gsi", &imp_stonex_gsi},
+    {"imp_lw300", &imp_lw300},
+    {"imp_tcr1101", &imp_tcr1101},
 };
 
 }  // namespace

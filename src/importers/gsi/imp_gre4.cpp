@@ -1,7 +1,6 @@
 // Leica (Wild) Gre(4), modified layout: GSI-8 lines read at fixed columns,
 // "01" a station (its name from column 8 to the end), "11" a measurement
 // whose instrument height decides the station's. Collected, then written.
-#include "book/converter.hpp"
 #include "book/station_table.hpp"
 #include "common/failure.hpp"
 #include "common/text.hpp"
@@ -13,8 +12,8 @@ namespace qrb {
 
 namespace {
 
-const std::string kTitle = "Importa file Leica GRE 4";
-const std::string kBookTitle = "Importazione file Leica GRE 4";
+constexpr const char* kTitle = "Importa file Leica GRE 4";
+constexpr const char* kBookTitle = "Importazione file Leica GRE 4";
 
 void read_gre4(Conversion& c)
 {
@@ -41,22 +40,12 @@ void read_gre4(Conversion& c)
 
 void imp_gre4(ImportContext& ctx, const std::string& input_path)
 {
-    ConverterSpec spec;
-    spec.failure = FailurePolicy::standard_naming_station("Leica GRE 4", kTitle);
-    spec.success_title = kTitle;
-
-    StationTableOptions book;
-    book.title = kBookTitle;
-    book.survey_type = survey_type(ctx.options);
-    book.note = "File formato Leica GRE 4 (modificato)";
-    book.nothing_found_title = kBookTitle;
-
-    run_converter(
-        ctx, input_path, spec, read_gre4, [&book](Conversion& c) { return write_station_table(c, book); },
-        [](ImportContext& context, LineReader&) {
-            context.ui.message_box("Il file Leica GRE 4 verrà salvato in un file dati in formato Quarel.", kBookTitle,
-                                   Icon::Information);
-        });
+    const CollectThenWrite frame(ctx.options, FailurePolicy::standard_naming_station("Leica GRE 4", kTitle), kBookTitle,
+                                 "File formato Leica GRE 4 (modificato)");
+    frame.run(ctx, input_path, read_gre4, [](ImportContext& context, LineReader&) {
+        context.ui.message_box("Il file Leica GRE 4 verrà salvato in un file dati in formato Quarel.", kBookTitle,
+                               Icon::Information);
+    });
 }
 
 }  // namespace qrb

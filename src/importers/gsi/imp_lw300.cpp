@@ -2,7 +2,6 @@
 // opened by "*11", a station when the second word is 84, a measurement when
 // it is 21. The station note and the reading code come from the last 16
 // characters of the line, whatever word stands there. Collected, then written.
-#include "book/converter.hpp"
 #include "book/station_table.hpp"
 #include "common/failure.hpp"
 #include "common/number.hpp"
@@ -15,8 +14,8 @@ namespace qrb {
 
 namespace {
 
-const std::string kTitle = "Importa file Leica TCR";
-const std::string kBookTitle = "Importazione file Leica TCR";
+constexpr const char* kTitle = "Importa file Leica TCR";
+constexpr const char* kBookTitle = "Importazione file Leica TCR";
 
 // Station and target names: the last nine data characters of word 1.
 std::string point_name(const std::string& line) { return gsi::number_or_name(trim(mid(line, 16, 9))); }
@@ -67,17 +66,9 @@ void read_lw300(Conversion& c)
 
 void imp_lw300(ImportContext& ctx, const std::string& input_path)
 {
-    ConverterSpec spec;
-    spec.failure = FailurePolicy::standard_naming_station("GSI", kTitle);
-    spec.success_title = kTitle;
-
-    StationTableOptions book;
-    book.title = kBookTitle;
-    book.survey_type = survey_type(ctx.options);
-    book.note = "File formato Leica LW300 (Stazioni TCR 30x, TCR 70x e TCR 110x)";
-    book.nothing_found_title = kBookTitle;
-
-    run_converter(ctx, input_path, spec, read_lw300, [&book](Conversion& c) { return write_station_table(c, book); });
+    const CollectThenWrite frame(ctx.options, FailurePolicy::standard_naming_station("GSI", kTitle), kBookTitle,
+                                 "File formato Leica LW300 (Stazioni TCR 30x, TCR 70x e TCR 110x)");
+    frame.run(ctx, input_path, read_lw300);
 }
 
 }  // namespace qrb

@@ -1,7 +1,6 @@
 // Leica TCR 1101, modified layout: GSI-8 lines read at fixed columns, opened
 // by a WI 11 word; a station when the second word is 84 (instrument height in
 // word 5), a measurement when it is 21. Collected, then written.
-#include "book/converter.hpp"
 #include "book/station_table.hpp"
 #include "common/failure.hpp"
 #include "common/text.hpp"
@@ -13,8 +12,8 @@ namespace qrb {
 
 namespace {
 
-const std::string kTitle = "Importa file Leica TCR";
-const std::string kBookTitle = "Importazione file Leica TCR";
+constexpr const char* kTitle = "Importa file Leica TCR";
+constexpr const char* kBookTitle = "Importazione file Leica TCR";
 
 void read_tcr1101(Conversion& c)
 {
@@ -41,18 +40,9 @@ void read_tcr1101(Conversion& c)
 
 void imp_tcr1101(ImportContext& ctx, const std::string& input_path)
 {
-    ConverterSpec spec;
-    spec.failure = FailurePolicy::standard_naming_station("TCR", kTitle);
-    spec.success_title = kTitle;
-
-    StationTableOptions book;
-    book.title = kBookTitle;
-    book.survey_type = survey_type(ctx.options);
-    book.note = "File formato Leica TCR 1101 (modificato)";
-    book.nothing_found_title = kBookTitle;
-
-    run_converter(ctx, input_path, spec, read_tcr1101,
-                  [&book](Conversion& c) { return write_station_table(c, book); });
+    const CollectThenWrite frame(ctx.options, FailurePolicy::standard_naming_station("TCR", kTitle), kBookTitle,
+                                 "File formato Leica TCR 1101 (modificato)");
+    frame.run(ctx, input_path, read_tcr1101);
 }
 
 }  // namespace qrb

@@ -1,7 +1,6 @@
 // Leica TCR 30x, 70x and 110x, GSI-8: lines opened by a WI 11 word, a station
 // when the second word is 84, a measurement when it is 21; words found by
 // their index. Stations and readings only, collected, then written.
-#include "book/converter.hpp"
 #include "book/station_table.hpp"
 #include "common/text.hpp"
 #include "importers/gsi/gsi_boxes.hpp"
@@ -12,8 +11,8 @@ namespace qrb {
 
 namespace {
 
-const std::string kTitle = "Importa file Leica TCR";
-const std::string kBookTitle = "Importazione file Leica TCR";
+constexpr const char* kTitle = "Importa file Leica TCR";
+constexpr const char* kBookTitle = "Importazione file Leica TCR";
 
 void read_station(Conversion& c, const std::string& line)
 {
@@ -65,17 +64,9 @@ void read_tcr_gsi(Conversion& c)
 
 void imp_tcr_gsi(ImportContext& ctx, const std::string& input_path)
 {
-    ConverterSpec spec;
-    spec.failure = FailurePolicy::standard_naming_station("TCR", kTitle);
-    spec.success_title = kTitle;
-
-    StationTableOptions book;
-    book.title = kBookTitle;
-    book.survey_type = survey_type(ctx.options);
-    book.note = "File formato Leica TCR 70x";
-    book.nothing_found_title = kBookTitle;
-
-    run_converter(ctx, input_path, spec, read_tcr_gsi, [&book](Conversion& c) { return write_station_table(c, book); });
+    const CollectThenWrite frame(ctx.options, FailurePolicy::standard_naming_station("TCR", kTitle), kBookTitle,
+                                 "File formato Leica TCR 70x");
+    frame.run(ctx, input_path, read_tcr_gsi);
 }
 
 }  // namespace qrb
