@@ -4,6 +4,7 @@
 
 #include "common/text.hpp"
 #include "importers/importers.hpp"
+#include "importers/gsi/gsi_test_lines.hpp"
 #include "support/harness.hpp"
 
 namespace qrb {
@@ -12,28 +13,16 @@ namespace {
 using test::crlf;
 using V = std::vector<std::string>;
 
-// A GSI-8 word: WI, four information characters, sign, eight data characters, blank.
-std::string w8(const std::string& wi, const std::string& data, char sign = '+')
-{
-    return wi + "..10" + sign + std::string(8 - data.size(), '0') + data + " ";
-}
-
-// A GSI-16 word (sixteen data characters); a GSI-16 line opens with "*".
-std::string w16(const std::string& wi, const std::string& data, char sign = '+')
-{
-    return wi + "..10" + sign + std::string(16 - data.size(), '0') + data + " ";
-}
+using test::kTrailer;
+using test::w16;
+using test::w8;
 
 std::string header(const std::string& type = "IZ")
 {
-    return crlf({"#titolo#", "Importazione file Leica GSI", "#loc#", "Nessuna", "#tipo#", type, "#angoli#", "CENT",
-                 "#note#", "File formato Leica GSI generico"});
+    return test::book_header("Importazione file Leica GSI", type, "File formato Leica GSI generico");
 }
 
-const std::string kTrailer = crlf({"#origine#", "0|0|0|"});
-const std::string kNotice =
-    "box|info|Importazione file strumentale|Il file dello strumento verrà salvato in un file dati in formato Quarel "
-    "(libretto QRB)|ok";
+const std::string kNotice = test::kSaveNotice;
 const std::string kSuccess = "box|info|Importa file Leica GSI|File importato con successo.|ok";
 
 // One station with height 1.55 and two readings, in GSI-8.

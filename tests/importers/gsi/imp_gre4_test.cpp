@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include "importers/gsi/gsi_test_lines.hpp"
+#include "importers/importers.hpp"
+
+namespace qrb {
+namespace {
+
+using test::crlf;
+using test::kTrailer;
+using test::ok_box;
+using test::w8;
+using V = std::vector<std::string>;
+
+const std::string kHeader =
+    test::book_header("Importazione file Leica GRE 4", "IZ", "File formato Leica GRE 4 (modificato)");
+const std::string kOwnNotice = ok_box("info", "Importazione file Leica GRE 4",
+                                      "Il file Leica GRE 4 verrà salvato in un file dati in formato Quarel.");
+const std::string kSuccess = ok_box("info", "Importa file Leica GRE 4", "File importato con successo.");
+
+std::string excl(const std::string& text) { return ok_box("excl", "Importa file Leica GRE 4", text); }
+
+// A measurement: point, Hz, V, distance, instrument height and target height
+// (as written), code.
+std::string measurement(const std::string& point, const std::string& hz, const std::string& v,
+                        const std::string& dist, const std::string& ih, const std::string& th,
+                        const std::string& code)
+{
+    return w8("11", point) + w8("21", hz, '-') + w8("22", v) + w8("31", dist) + w8("88", ih) + w8("87", th) +
+           w8("71", code);
+}
+
+TEST(ImpGre4, StationWithReadings)
+{
+    const V lines = {
+        "  010001+00000105  ",
+        measurement("00000201", "12345678", "09876543", "00012345", "0001.500", "0001.300", "00000012"),
+        "410002+00000001 42....+00000002 ",  // other kinds are skipped
+        // a point of zeros takes its name from the last word; the last
+        // measurement decides the instrument height
+        measurement("00000000", "20000000", "10000000", "00000000", "0001.600", "00000000", "00000205"),
+    };
+    test::Harness h;
+    const auto r = h.run(imp_gre4, crlf(lines));
+    EXPECT_EQ(r.book, kHeader + crlf({"#stazione#", "105", "1.6", "Stazione", "201|123.4568|98.76543|12.345|1.3|12|12|",
+                                      "205|200|100|INT|0|205|205|"}) +
+                          kTrailer);
+    EXPECT_EQ(r.boxes, (V{kOwnNotice, test::kSaveNotice, kSuccess}));
+    EXPECT_FALSE(r.busy_after);
+}
+
+TEST(ImpGre4, CodesHeightsAsWrittenAndOptions)
+{
+    const V lines = {
+        "010001+0000A0B0",
+        measurement("00000001", "1", "2", "1000", "00001500", "00002000", "0000CASA"),
+        measurement("00000002", "1", "2", "1000", "0", "0", "000CA0S0"),
+        measurement("00000003", "1", "2", "1000", "0", "0", "00000000"),
+        measurement("00000004", "1", "2", "1000", "0", "0", "0012AB34"),
+        // a line that stops before the distance: no distance, no heights
+        w8("11", "00000005") + w8("21", "10000000") + "22..10+09999999",
+    };
+    test::Harness h;
+    h.cli();
+    h.options.tipo_od = true;
+    h.options.op_note = 0;
+    const auto r = h.run(imp_gre4, crlf(lines));
+    EXPECT_EQ(r.book, test::book_header("Importazione file Leica GRE 4", "OD", "File formato Leica GRE 4 (modificato)") +
+                          crlf({"#stazione#", "A0B0", "0", "Stazione", "1|1E-05|2E-05|1|2000|CASA|NN|",
+                                "2|1E-05|2E-05|1|0|CA0S0|NN|", "3|1E-05|2E-05|1|0|NN|NN|",
+                                "4|1E-05|2E-05|1|0|12|NN|", "5|100|99.99999|INT|0|9999999|NN|"}) +
+                          kTrailer);
+    // The converter's own notice shows in command-line mode too.
+    EXPECT_EQ(r.boxes, V{kOwnNotice});
+}
+
+TEST(ImpGre4, InvalidNameAndStationWithoutReadings)
+{
+    const V lines = {
+        "010001+00000000",
+        measurement("00000001", "1", "2", "3", "0", "0", "0"),
+        "010002+00000007",
+        "010003+00000008",
+        measurement("00000002", "1", "2", "3", "0", "0", "0"),
+    };
+    test::Harness h;
+    h.cli();
+    const auto r = h.run(imp_gre4, crlf(lines));
+    EXPECT_EQ(r.book, kHeader + crlf({"#stazione#", "s_non_valida", "0", "Stazione", "1|1E-05|2E-05|.003|0|NN|NN|",
+                                      "#stazione#", "8", "0", "Stazione", "2|1E-05|2E-05|.003|0|NN|NN|"}) +
+                          kTrailer);
+    EXPECT_EQ(r.boxes, (V{kOwnNotice, excl("Il file contiene un nome stazione non valido!"),
+                          excl("Il file Leica GRE 4 contiene una stazione senza nessuna lettura. (Stazione 7) Verrà "
+                               "ignorata nell'importazione")}));
+}
+
+TEST(ImpGre4, RefusedFiles)
+{
+    const std::string good = crlf({"010001+00000001", measurement("00000002", "1", "2", "3", "0", "0", "0")});
+    const struct {
+        const char* name;
+        std::string input;
+        std::string box;
+    } cases[] = {
+        // a measurement before any station is a malformed file, whatever follows
+        {"reading before station", crlf({measurement("00000002", "1", "2", "3", "0", "0", "0")}) + good,
+         excl("Il file Leica GRE 4 risulta non conforme alle specifiche, l'importazione è impossibile")},
+        {"no station", crlf({"410001+00000001", "hello"}),
+         ok_box("excl", "Importazione file Leica GRE 4", "File non valido, importazione fallita.")},
+        {"empty file", "", ok_box("excl", "Importazione file Leica GRE 4", "File non valido, importazione fallita.")},
+        {"angle beyond single precision", crlf({"010001+00000001", w8("11", "00000002") + w8("21", "1E+99")}),
+         ok_box("excl", "Errore inaspettato", "Errore codice 6 : Overflow")},
+    };
+    for (const auto& c : cases) {
+        test::Harness h;
+        h.cli();
+        const auto r = h.run(imp_gre4, c.input);
+        EXPECT_TRUE(r.book_exists) << c.name;
+        EXPECT_EQ(r.book, "") << c.name;
+        EXPECT_EQ(r.boxes, (V{kOwnNotice, c.box})) << c.name;
+        EXPECT_FALSE(r.busy_after) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace qrb

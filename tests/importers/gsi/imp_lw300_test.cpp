@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include "importers/gsi/gsi_test_lines.hpp"
+#include "importers/importers.hpp"
+
+namespace qrb {
+namespace {
+
+using test::crlf;
+using test::kTrailer;
+using test::ok_box;
+using test::w16;
+using test::w8;
+using V = std::vector<std::string>;
+
+const std::string kNote = "File formato Leica LW300 (Stazioni TCR 30x, TCR 70x e TCR 110x)";
+const std::string kHeader = test::book_header("Importazione file Leica TCR", "IZ", kNote);
+const std::string kSuccess = ok_box("info", "Importa file Leica TCR", "File importato con successo.");
+const std::string kNothingFound =
+    ok_box("excl", "Importazione file Leica TCR", "File non valido, importazione fallita.");
+
+// A station line: name, then the words 84 to 86, word 5 and an optional word 6.
+std::string station(const std::string& name, const std::string& word5, const std::string& word6 = "")
+{
+    return "*" + w16("11", name) + w16("84", "1000") + w16("85", "2000") + w16("86", "300") + word5 + word6;
+}
+
+TEST(ImpLw300, StationsAndReadings)
+{
+    const V lines = {
+        // word 6 is 88: the height from the last 16 characters, note "Stazione"
+        station("1234", w16("87", "1500"), w16("88", "1650")),
+        "*" + w16("11", "12") + w16("21", "12345678", '-') + w16("22", "9876543") + w16("31", "12345") +
+            w16("87", "1600") + w16("71", "CASA"),
+        // five words ending with the target height: the code is its data
+        "*" + w16("11", "00012AB34") + w16("21", "20000000") + w16("22", "10000000") + w16("31", "0") +
+            w16("87", "1500"),
+        // a blank distance is none; a target name of zeros is "non_valido"
+        "*" + w16("11", "0") + w16("21", "1") + w16("22", "2") + "31..10+                 " + w16("87", "0") +
+            w16("71", "000000000000CA0S"),
+        // another word 6: height from word 5, note the whole number of the
+        // last 16 characters with its blank
+        station("0000A0B00", w16("87", "1500"), w16("71", "42")),
+        "*" + w16("11", "1") + w16("21", "1"),
+        station("1234", w16("87", "0")),  // the same name opens another station; note " 0"
+        "*" + w16("11", "2") + w16("21", "2"),
+        " *" + w16("11", "3") + w16("21", "3"),  // not "*11" at column 1
+        w8("11", "00000004") + w8("21", "4"),
+        "*" + w16("11", "5") + w16("81", "1000"),
+    };
+    test::Harness h;
+    const auto r = h.run(imp_lw300, crlf(lines));
+    EXPECT_EQ(r.book, kHeader + crlf({"#stazione#", "1234", "1.65", "Stazione",
+                                      "12|123.4568|98.76543|12.345|1.6|CASA|CASA|", "12|200|100|INT|1.5|1500|1500|",
+                                      "non_valido|1E-05|2E-05|INT|0|CA S|CA S|", "#stazione#", "A0B00", "1.5", " 42",
+                                      "1|1E-05|0|INT|0|1|1|", "#stazione#", "1234", "0", " 0",
+                                      "2|2E-05|0|INT|0|2|2|"}) +
+                          kTrailer);
+    EXPECT_EQ(r.boxes, (V{test::kSaveNotice, kSuccess}));
+    EXPECT_FALSE(r.busy_after);
+}
+
+TEST(ImpLw300, NamesAndStationWithoutReadings)
+{
+    const V lines = {
+        station("0", w16("87", "0"), w16("88", "1500")),
+        "*" + w16("11", "7") + w16("21", "1"),
+        station("55", w16("87", "0"), w16("88", "1500")),
+        station("56", w16("87", "0"), w16("88", "1500")),
+        "*" + w16("11", "8") + w16("21", "1") + w16("71", "casa"),
+    };
+    test::Harness h;
+    h.cli();
+    h.options.tipo_od = true;
+    h.options.op_note = 0;
+    const auto r = h.run(imp_lw300, crlf(lines));
+    EXPECT_EQ(r.book, test::book_header("Importazione file Leica TCR", "OD", kNote) +
+                          crlf({"#stazione#", "s_non_valida", "1.5", "Stazione", "7|1E-05|0|INT|0|1|NN|",
+                                "#stazione#", "56", "1.5", "Stazione", "8|1E-05|0|INT|0|casa|NN|"}) +
+                          kTrailer);
+    EXPECT_EQ(r.boxes,
+              (V{ok_box("excl", "Importa file Leica GSI", "Il file contiene un nome stazione non valido!"),
+                 ok_box("excl", "Importa file Leica TCR",
+                        "Il file GSI contiene una stazione senza nessuna lettura. (Stazione 55) Verrà ignorata "
+                        "nell'importazione")}));
+}
+
+TEST(ImpLw300, RefusedFiles)
+{
+    const struct {
+        const char* name;
+        std::string input;
+        std::string box;
+    } cases[] = {
+        // a measurement before any station is a malformed file
+        {"reading before station",
+         crlf({"*" + w16("11", "1") + w16("21", "1"), station("1", w16("87", "0"), w16("88", "1500")),
+               "*" + w16("11", "2") + w16("21", "1")}),
+         ok_box("excl", "Importa file Leica TCR",
+                "Il file GSI risulta non conforme alle specifiche, l'importazione è impossibile")},
+        {"GSI-8", crlf({w8("11", "00000001") + w8("84", "0"), w8("11", "00000002") + w8("21", "1")}), kNothingFound},
+        {"blank before the mark", crlf({" " + station("1", w16("87", "0"))}), kNothingFound},
+        {"empty file", "", kNothingFound},
+    };
+    for (const auto& c : cases) {
+        test::Harness h;
+        h.cli();
+        const auto r = h.run(imp_lw300, c.input);
+        EXPECT_TRUE(r.book_exists) << c.name;
+        EXPECT_EQ(r.book, "") << c.name;
+        EXPECT_EQ(r.boxes, V{c.box}) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace qrb

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "importers/gsi/gsi_test_lines.hpp"
+#include "importers/importers.hpp"
+
+namespace qrb {
+namespace {
+
+using test::crlf;
+using test::kTrailer;
+using test::ok_box;
+using test::w16;
+using test::w8;
+using V = std::vector<std::string>;
+
+const std::string kHeader = test::book_header("Importazione file Stonex GSI", "IZ", "File formato Stonex GSI");
+const std::string kSuccess = ok_box("info", "Importa file Stonex GSI", "File importato con successo.");
+const std::string kNothingFound =
+    ok_box("excl", "Importazione file Stonex GSI", "File non valido, importazione fallita.");
+const std::string kEmptyStation =
+    ok_box("excl", "Attenzione",
+           "Il file Stonex GSI contiene una stazione senza nessuna lettura. Verrà ignorata nell'importazione");
+
+// A code block: code, station name, instrument height (mm).
+std::string block(const std::string& code, const std::string& station, const std::string& height = "0")
+{
+    return "*" + w16("41", code) + w16("42", station) + w16("43", "9") + w16("44", height);
+}
+
+TEST(ImpStonexGsi, StationsReadingsAndKnownPoints)
+{
+    const V lines = {
+        block("ST0100", "1", "1550"),
+        "*" + w16("11", "101") + w16("21", "12345678", '-') + w16("22", "9876543") + w16("31", "12345") +
+            w16("87", "1600", '-') + w16("84", "5") + w16("88", "9"),
+        // a measurement with coordinates is a reading and a known point; its
+        // remark is the reading's code and the point's note
+        "*" + w16("11", "P1") + w16("81", "1000") + w16("82", "2500", '-') + w16("83", "500") +
+            w16("71", "000000000000CA0S"),
+        "*" + w16("11", "102") + w16("71", "0000000000000012") + w16("81", "0") + w16("82", "0") + w16("83", "0"),
+        "",
+        // RE: back to the stations defined; station 9 is not created
+        block("RE", "9", "1234"),
+        "*" + w16("11", "103") + w16("31", "1000"),
+        block("0000000000000PR1", "2", "1300"),
+        "*" + w16("11", "201") + w16("21", "1"),
+        // a station named again continues with its readings; its note stays,
+        // its height is the later one
+        block("ST0100", "1", "1700"),
+        "*" + w16("11", "104") + w16("22", "2"),
+        // a name of zeros or with a point: the rest of the block is ignored
+        block("XX", "0", "2000"),
+        block("YY", "1.5", "2000"),
+        "*" + w16("11", "105"),
+        "*" + w16("11", "0") + w16("81", "1000"),  // no name: nothing from this line
+        "*" + w16("51", "1"),  // other kinds are skipped
+    };
+    test::Harness h;
+    const auto r = h.run(imp_stonex_gsi, crlf(lines));
+    EXPECT_EQ(r.book, kHeader + crlf({"#stazione#", "1", "1.7", "ST 1  ",
+                                      "101|123.4568|98.76543|12.345|-1.6|ST 1  |ST 1  |",
+                                      "P1|0|0|INT|0|CA S|CA S|", "102|0|0|INT|0|12|12|", "103|0|0|1|0|RE|RE|",
+                                      "104|0|2E-05|INT|0|ST 1  |ST 1  |", "105|0|0|INT|0|YY|YY|", "#stazione#", "2", "1.3",
+                                      "PR1", "201|1E-05|0|INT|0|PR1|PR1|", "#passnoto#", "P1|1|-2.5|.5|CA S|NN||"}) +
+                          kTrailer);
+    EXPECT_EQ(r.boxes, (V{test::kSaveNotice, kSuccess}));
+    EXPECT_FALSE(r.busy_after);
+}
+
+TEST(ImpStonexGsi, StationWithoutReadingsAndCoordinatesOnly)
+{
+    std::string long_line = "*" + w16("11", "2");
+    for (int k = 0; k < 14; ++k) long_line += w16("51", "1");
+    long_line += w16("81", "1000");  // the 16th word is not read
+    const V lines = {
+        block("A", "1"),
+        block("B", "2"),
+        "*" + w16("11", "1") + w16("81", "1000") + w16("82", "2000") + w16("83", "3000"),
+        long_line,
+        "*" + w16("11", "3") + w16("83", "1", '-'),
+    };
+    test::Harness h;
+    h.cli();
+    h.options.op_note = 0;
+    const auto r = h.run(imp_stonex_gsi, crlf(lines));
+    EXPECT_EQ(r.book, kHeader + crlf({"#stazione#", "2", "0", "B", "1|0|0|INT|0|B|NN|", "2|0|0|INT|0|B|NN|",
+                                      "3|0|0|INT|0|B|NN|", "#passnoto#", "1|1|2|3|B|NN||", "#passnoto#",
+                                      "3|0|0|-.001|B|NN||"}) +
+                          kTrailer);
+    EXPECT_EQ(r.boxes, V{kEmptyStation});
+}
+
+TEST(ImpStonexGsi, RefusedFiles)
+{
+    const struct {
+        const char* name;
+        std::string input;
+        std::string box;
+    } cases[] = {
+        {"reading before station", crlf({"*" + w16("11", "1") + w16("21", "1"), block("A", "1")}),
+         ok_box("crit", "Errore sul file",
+                "Impossibile memorizzare un punto senza prima aver definito una stazione. Il file GSI contiene degli "
+                "errori, ripetere la procedura di scarico con attenzione.")},
+        // without a leading mark every line loses its first digit
+        {"GSI-8 without mark", crlf({"410001+0000ST01 420002+00000001 ", w8("11", "00000001") + w8("21", "1")}),
+         kNothingFound},
+        {"RE only", crlf({block("RE", "1")}), kNothingFound},
+        {"empty file", "", kNothingFound},
+    };
+    for (const auto& c : cases) {
+        test::Harness h;
+        h.cli();
+        const auto r = h.run(imp_stonex_gsi, c.input);
+        EXPECT_TRUE(r.book_exists) << c.name;
+        EXPECT_EQ(r.book, "") << c.name;
+        EXPECT_EQ(r.boxes, V{c.box}) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace qrb
