@@ -12,8 +12,7 @@ std::string station_name_or(Conversion& c, std::string name, std::string_view fa
 void stop_without_station(Conversion& c, std::string_view format_name)
 {
     c.box("Impossibile memorizzare un punto senza prima aver definito una stazione. Il file " +
-              std::string(format_name) +
-              " contiene degli errori, ripetere la procedura di scarico con attenzione.",
+              std::string(format_name) + " contiene degli errori, ripetere la procedura di scarico con attenzione.",
           "Errore sul file", Icon::Critical);
     throw StopConversion{};
 }

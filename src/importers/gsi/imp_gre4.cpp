@@ -23,8 +23,7 @@ void read_gre4(Conversion& c)
         line = trim(line);
         const std::string kind = left(line, 2);
         if (kind == "01") {
-            stations.add(gsi::station_name_or(c, gsi::clean_name(mid(line, 8)), "s_non_valida", kTitle), 0,
-                         "Stazione");
+            stations.add(gsi::station_name_or(c, gsi::clean_name(mid(line, 8)), "s_non_valida", kTitle), 0, "Stazione");
         } else if (kind == "11") {
             // A measurement has no station to go to before the first one.
             if (stations.empty()) fail(kInvalidArgument);

@@ -22,8 +22,8 @@ std::string point_name(const std::string& line) { return gsi::number_or_name(tri
 
 void read_station(Conversion& c, const std::string& line)
 {
-    StationRecord& station = c.state.station_table.add(
-        gsi::station_name_or(c, point_name(line), "s_non_valida", "Importa file Leica GSI"));
+    StationRecord& station =
+        c.state.station_table.add(gsi::station_name_or(c, point_name(line), "s_non_valida", "Importa file Leica GSI"));
     const std::string last_word = right(line, 16);
     if (mid(line, gsi::gsi16_word_column(6), 2) == "88") {
         station.height = gsi::single_value(last_word, 1000);

@@ -24,8 +24,8 @@ void read_tcr1101(Conversion& c)
         if (!starts_with(line, "11")) continue;  // GSI-16 lines open with "*"
         const std::string kind = mid(line, 17, 2);
         if (kind == "84") {
-            StationRecord& station = stations.add(
-                gsi::station_name_or(c, gsi::clean_name(gsi::gsi8_data(line, 1)), "s_non_valida", kTitle));
+            StationRecord& station =
+                stations.add(gsi::station_name_or(c, gsi::clean_name(gsi::gsi8_data(line, 1)), "s_non_valida", kTitle));
             station.height = gsi::single_value(gsi::gsi8_data(line, 5), 1000);
             station.note = "Stazione";
         } else if (kind == "21") {

@@ -1,5 +1,7 @@
 #pragma once
 // GSI words, book parts and boxes that the GSI converter tests share.
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -37,6 +39,42 @@ inline const std::string kSaveNotice =
 inline std::string ok_box(const std::string& icon, const std::string& title, const std::string& text)
 {
     return "box|" + icon + "|" + title + "|" + text + "|ok";
+}
+
+// The fixed boxes of a converter: `title` is its box title, `book_title` the
+// title of its book and of its nothing-found box.
+struct ConverterBoxes {
+    std::string title;
+    std::string book_title;
+
+    std::string success() const { return ok_box("info", title, "File importato con successo."); }
+    std::string nothing_found() const { return ok_box("excl", book_title, "File non valido, importazione fallita."); }
+    std::string excl(const std::string& text) const { return ok_box("excl", title, text); }
+};
+
+// A file that the converter refuses: an empty book and one box.
+struct RefusedCase {
+    const char* name;
+    std::string input;
+    std::string box;
+};
+
+// Runs each case in command-line mode and expects an empty book, the boxes
+// `before` and then the case's box, and the busy pointer restored.
+inline void expect_refused(const ConverterFn& converter, const std::vector<RefusedCase>& cases,
+                           const std::vector<std::string>& before = {})
+{
+    for (const auto& c : cases) {
+        Harness h;
+        h.cli();
+        const auto r = h.run(converter, c.input);
+        EXPECT_TRUE(r.book_exists) << c.name;
+        EXPECT_EQ(r.book, "") << c.name;
+        std::vector<std::string> boxes = before;
+        boxes.push_back(c.box);
+        EXPECT_EQ(r.boxes, boxes) << c.name;
+        EXPECT_FALSE(r.busy_after) << c.name;
+    }
 }
 
 }  // namespace qrb::test

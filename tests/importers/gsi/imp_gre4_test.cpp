@@ -6,25 +6,20 @@
 namespace qrb {
 namespace {
 
-using test::crlf;
-using test::kTrailer;
-using test::ok_box;
-using test::w8;
+using namespace test;  // GSI words, book parts and boxes
 using V = std::vector<std::string>;
+
+const test::ConverterBoxes kBoxes{"Importa file Leica GRE 4", "Importazione file Leica GRE 4"};
 
 const std::string kHeader =
     test::book_header("Importazione file Leica GRE 4", "IZ", "File formato Leica GRE 4 (modificato)");
 const std::string kOwnNotice = ok_box("info", "Importazione file Leica GRE 4",
                                       "Il file Leica GRE 4 verrà salvato in un file dati in formato Quarel.");
-const std::string kSuccess = ok_box("info", "Importa file Leica GRE 4", "File importato con successo.");
-
-std::string excl(const std::string& text) { return ok_box("excl", "Importa file Leica GRE 4", text); }
 
 // A measurement: point, Hz, V, distance, instrument height and target height
 // (as written), code.
-std::string measurement(const std::string& point, const std::string& hz, const std::string& v,
-                        const std::string& dist, const std::string& ih, const std::string& th,
-                        const std::string& code)
+std::string measurement(const std::string& point, const std::string& hz, const std::string& v, const std::string& dist,
+                        const std::string& ih, const std::string& th, const std::string& code)
 {
     return w8("11", point) + w8("21", hz, '-') + w8("22", v) + w8("31", dist) + w8("88", ih) + w8("87", th) +
            w8("71", code);
@@ -42,10 +37,16 @@ TEST(ImpGre4, StationWithReadings)
     };
     test::Harness h;
     const auto r = h.run(imp_gre4, crlf(lines));
-    EXPECT_EQ(r.book, kHeader + crlf({"#stazione#", "105", "1.6", "Stazione", "201|123.4568|98.76543|12.345|1.3|12|12|",
-                                      "205|200|100|INT|0|205|205|"}) +
-                          kTrailer);
-    EXPECT_EQ(r.boxes, (V{kOwnNotice, test::kSaveNotice, kSuccess}));
+    EXPECT_EQ(r.book,
+              kHeader +
+                  crlf({"#stazione#",
+                        "105",
+                        "1.6",
+                        "Stazione",
+                        "201|123.4568|98.76543|12.345|1.3|12|12|",
+                        "205|200|100|INT|0|205|205|"}) +
+                  kTrailer);
+    EXPECT_EQ(r.boxes, (V{kOwnNotice, test::kSaveNotice, kBoxes.success()}));
     EXPECT_FALSE(r.busy_after);
 }
 
@@ -65,11 +66,18 @@ TEST(ImpGre4, CodesHeightsAsWrittenAndOptions)
     h.options.tipo_od = true;
     h.options.op_note = 0;
     const auto r = h.run(imp_gre4, crlf(lines));
-    EXPECT_EQ(r.book, test::book_header("Importazione file Leica GRE 4", "OD", "File formato Leica GRE 4 (modificato)") +
-                          crlf({"#stazione#", "A0B0", "0", "Stazione", "1|1E-05|2E-05|1|2000|CASA|NN|",
-                                "2|1E-05|2E-05|1|0|CA0S0|NN|", "3|1E-05|2E-05|1|0|NN|NN|",
-                                "4|1E-05|2E-05|1|0|12|NN|", "5|100|99.99999|INT|0|9999999|NN|"}) +
-                          kTrailer);
+    EXPECT_EQ(r.book,
+              test::book_header("Importazione file Leica GRE 4", "OD", "File formato Leica GRE 4 (modificato)") +
+                  crlf({"#stazione#",
+                        "A0B0",
+                        "0",
+                        "Stazione",
+                        "1|1E-05|2E-05|1|2000|CASA|NN|",
+                        "2|1E-05|2E-05|1|0|CA0S0|NN|",
+                        "3|1E-05|2E-05|1|0|NN|NN|",
+                        "4|1E-05|2E-05|1|0|12|NN|",
+                        "5|100|99.99999|INT|0|9999999|NN|"}) +
+                  kTrailer);
     // The converter's own notice shows in command-line mode too.
     EXPECT_EQ(r.boxes, V{kOwnNotice});
 }
@@ -86,40 +94,41 @@ TEST(ImpGre4, InvalidNameAndStationWithoutReadings)
     test::Harness h;
     h.cli();
     const auto r = h.run(imp_gre4, crlf(lines));
-    EXPECT_EQ(r.book, kHeader + crlf({"#stazione#", "s_non_valida", "0", "Stazione", "1|1E-05|2E-05|.003|0|NN|NN|",
-                                      "#stazione#", "8", "0", "Stazione", "2|1E-05|2E-05|.003|0|NN|NN|"}) +
-                          kTrailer);
-    EXPECT_EQ(r.boxes, (V{kOwnNotice, excl("Il file contiene un nome stazione non valido!"),
-                          excl("Il file Leica GRE 4 contiene una stazione senza nessuna lettura. (Stazione 7) Verrà "
-                               "ignorata nell'importazione")}));
+    EXPECT_EQ(r.book,
+              kHeader +
+                  crlf({"#stazione#",
+                        "s_non_valida",
+                        "0",
+                        "Stazione",
+                        "1|1E-05|2E-05|.003|0|NN|NN|",
+                        "#stazione#",
+                        "8",
+                        "0",
+                        "Stazione",
+                        "2|1E-05|2E-05|.003|0|NN|NN|"}) +
+                  kTrailer);
+    EXPECT_EQ(r.boxes,
+              (V{kOwnNotice,
+                 kBoxes.excl("Il file contiene un nome stazione non valido!"),
+                 kBoxes.excl("Il file Leica GRE 4 contiene una stazione senza nessuna lettura. (Stazione 7) Verrà "
+                             "ignorata nell'importazione")}));
 }
 
 TEST(ImpGre4, RefusedFiles)
 {
     const std::string good = crlf({"010001+00000001", measurement("00000002", "1", "2", "3", "0", "0", "0")});
-    const struct {
-        const char* name;
-        std::string input;
-        std::string box;
-    } cases[] = {
+    const std::vector<test::RefusedCase> cases = {
         // a measurement before any station is a malformed file, whatever follows
-        {"reading before station", crlf({measurement("00000002", "1", "2", "3", "0", "0", "0")}) + good,
-         excl("Il file Leica GRE 4 risulta non conforme alle specifiche, l'importazione è impossibile")},
-        {"no station", crlf({"410001+00000001", "hello"}),
-         ok_box("excl", "Importazione file Leica GRE 4", "File non valido, importazione fallita.")},
-        {"empty file", "", ok_box("excl", "Importazione file Leica GRE 4", "File non valido, importazione fallita.")},
-        {"angle beyond single precision", crlf({"010001+00000001", w8("11", "00000002") + w8("21", "1E+99")}),
+        {"reading before station",
+         crlf({measurement("00000002", "1", "2", "3", "0", "0", "0")}) + good,
+         kBoxes.excl("Il file Leica GRE 4 risulta non conforme alle specifiche, l'importazione è impossibile")},
+        {"no station", crlf({"410001+00000001", "hello"}), kBoxes.nothing_found()},
+        {"empty file", "", kBoxes.nothing_found()},
+        {"angle beyond single precision",
+         crlf({"010001+00000001", w8("11", "00000002") + w8("21", "1E+99")}),
          ok_box("excl", "Errore inaspettato", "Errore codice 6 : Overflow")},
     };
-    for (const auto& c : cases) {
-        test::Harness h;
-        h.cli();
-        const auto r = h.run(imp_gre4, c.input);
-        EXPECT_TRUE(r.book_exists) << c.name;
-        EXPECT_EQ(r.book, "") << c.name;
-        EXPECT_EQ(r.boxes, (V{kOwnNotice, c.box})) << c.name;
-        EXPECT_FALSE(r.busy_after) << c.name;
-    }
+    test::expect_refused(imp_gre4, cases, {kOwnNotice});
 }
 
 }  // namespace

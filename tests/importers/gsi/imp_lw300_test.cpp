@@ -6,18 +6,13 @@
 namespace qrb {
 namespace {
 
-using test::crlf;
-using test::kTrailer;
-using test::ok_box;
-using test::w16;
-using test::w8;
+using namespace test;  // GSI words, book parts and boxes
 using V = std::vector<std::string>;
+
+const test::ConverterBoxes kBoxes{"Importa file Leica TCR", "Importazione file Leica TCR"};
 
 const std::string kNote = "File formato Leica LW300 (Stazioni TCR 30x, TCR 70x e TCR 110x)";
 const std::string kHeader = test::book_header("Importazione file Leica TCR", "IZ", kNote);
-const std::string kSuccess = ok_box("info", "Importa file Leica TCR", "File importato con successo.");
-const std::string kNothingFound =
-    ok_box("excl", "Importazione file Leica TCR", "File non valido, importazione fallita.");
 
 // A station line: name, then the words 84 to 86, word 5 and an optional word 6.
 std::string station(const std::string& name, const std::string& word5, const std::string& word6 = "")
@@ -50,13 +45,27 @@ TEST(ImpLw300, StationsAndReadings)
     };
     test::Harness h;
     const auto r = h.run(imp_lw300, crlf(lines));
-    EXPECT_EQ(r.book, kHeader + crlf({"#stazione#", "1234", "1.65", "Stazione",
-                                      "12|123.4568|98.76543|12.345|1.6|CASA|CASA|", "12|200|100|INT|1.5|1500|1500|",
-                                      "non_valido|1E-05|2E-05|INT|0|CA S|CA S|", "#stazione#", "A0B00", "1.5", " 42",
-                                      "1|1E-05|0|INT|0|1|1|", "#stazione#", "1234", "0", " 0",
-                                      "2|2E-05|0|INT|0|2|2|"}) +
-                          kTrailer);
-    EXPECT_EQ(r.boxes, (V{test::kSaveNotice, kSuccess}));
+    EXPECT_EQ(r.book,
+              kHeader +
+                  crlf({"#stazione#",
+                        "1234",
+                        "1.65",
+                        "Stazione",
+                        "12|123.4568|98.76543|12.345|1.6|CASA|CASA|",
+                        "12|200|100|INT|1.5|1500|1500|",
+                        "non_valido|1E-05|2E-05|INT|0|CA S|CA S|",
+                        "#stazione#",
+                        "A0B00",
+                        "1.5",
+                        " 42",
+                        "1|1E-05|0|INT|0|1|1|",
+                        "#stazione#",
+                        "1234",
+                        "0",
+                        " 0",
+                        "2|2E-05|0|INT|0|2|2|"}) +
+                  kTrailer);
+    EXPECT_EQ(r.boxes, (V{test::kSaveNotice, kBoxes.success()}));
     EXPECT_FALSE(r.busy_after);
 }
 
@@ -74,42 +83,41 @@ TEST(ImpLw300, NamesAndStationWithoutReadings)
     h.options.tipo_od = true;
     h.options.op_note = 0;
     const auto r = h.run(imp_lw300, crlf(lines));
-    EXPECT_EQ(r.book, test::book_header("Importazione file Leica TCR", "OD", kNote) +
-                          crlf({"#stazione#", "s_non_valida", "1.5", "Stazione", "7|1E-05|0|INT|0|1|NN|",
-                                "#stazione#", "56", "1.5", "Stazione", "8|1E-05|0|INT|0|casa|NN|"}) +
-                          kTrailer);
+    EXPECT_EQ(r.book,
+              test::book_header("Importazione file Leica TCR", "OD", kNote) +
+                  crlf({"#stazione#",
+                        "s_non_valida",
+                        "1.5",
+                        "Stazione",
+                        "7|1E-05|0|INT|0|1|NN|",
+                        "#stazione#",
+                        "56",
+                        "1.5",
+                        "Stazione",
+                        "8|1E-05|0|INT|0|casa|NN|"}) +
+                  kTrailer);
     EXPECT_EQ(r.boxes,
               (V{ok_box("excl", "Importa file Leica GSI", "Il file contiene un nome stazione non valido!"),
-                 ok_box("excl", "Importa file Leica TCR",
-                        "Il file GSI contiene una stazione senza nessuna lettura. (Stazione 55) Verrà ignorata "
-                        "nell'importazione")}));
+                 kBoxes.excl("Il file GSI contiene una stazione senza nessuna lettura. (Stazione 55) Verrà ignorata "
+                             "nell'importazione")}));
 }
 
 TEST(ImpLw300, RefusedFiles)
 {
-    const struct {
-        const char* name;
-        std::string input;
-        std::string box;
-    } cases[] = {
+    const std::vector<test::RefusedCase> cases = {
         // a measurement before any station is a malformed file
         {"reading before station",
-         crlf({"*" + w16("11", "1") + w16("21", "1"), station("1", w16("87", "0"), w16("88", "1500")),
+         crlf({"*" + w16("11", "1") + w16("21", "1"),
+               station("1", w16("87", "0"), w16("88", "1500")),
                "*" + w16("11", "2") + w16("21", "1")}),
-         ok_box("excl", "Importa file Leica TCR",
-                "Il file GSI risulta non conforme alle specifiche, l'importazione è impossibile")},
-        {"GSI-8", crlf({w8("11", "00000001") + w8("84", "0"), w8("11", "00000002") + w8("21", "1")}), kNothingFound},
-        {"blank before the mark", crlf({" " + station("1", w16("87", "0"))}), kNothingFound},
-        {"empty file", "", kNothingFound},
+         kBoxes.excl("Il file GSI risulta non conforme alle specifiche, l'importazione è impossibile")},
+        {"GSI-8",
+         crlf({w8("11", "00000001") + w8("84", "0"), w8("11", "00000002") + w8("21", "1")}),
+         kBoxes.nothing_found()},
+        {"blank before the mark", crlf({" " + station("1", w16("87", "0"))}), kBoxes.nothing_found()},
+        {"empty file", "", kBoxes.nothing_found()},
     };
-    for (const auto& c : cases) {
-        test::Harness h;
-        h.cli();
-        const auto r = h.run(imp_lw300, c.input);
-        EXPECT_TRUE(r.book_exists) << c.name;
-        EXPECT_EQ(r.book, "") << c.name;
-        EXPECT_EQ(r.boxes, V{c.box}) << c.name;
-    }
+    test::expect_refused(imp_lw300, cases);
 }
 
 }  // namespace

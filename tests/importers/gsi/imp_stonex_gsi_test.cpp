@@ -6,17 +6,12 @@
 namespace qrb {
 namespace {
 
-using test::crlf;
-using test::kTrailer;
-using test::ok_box;
-using test::w16;
-using test::w8;
+using namespace test;  // GSI words, book parts and boxes
 using V = std::vector<std::string>;
 
+const test::ConverterBoxes kBoxes{"Importa file Stonex GSI", "Importazione file Stonex GSI"};
+
 const std::string kHeader = test::book_header("Importazione file Stonex GSI", "IZ", "File formato Stonex GSI");
-const std::string kSuccess = ok_box("info", "Importa file Stonex GSI", "File importato con successo.");
-const std::string kNothingFound =
-    ok_box("excl", "Importazione file Stonex GSI", "File non valido, importazione fallita.");
 const std::string kEmptyStation =
     ok_box("excl", "Attenzione",
            "Il file Stonex GSI contiene una stazione senza nessuna lettura. Verrà ignorata nell'importazione");
@@ -53,17 +48,31 @@ TEST(ImpStonexGsi, StationsReadingsAndKnownPoints)
         block("YY", "1.5", "2000"),
         "*" + w16("11", "105"),
         "*" + w16("11", "0") + w16("81", "1000"),  // no name: nothing from this line
-        "*" + w16("51", "1"),  // other kinds are skipped
+        "*" + w16("51", "1"),                      // other kinds are skipped
     };
     test::Harness h;
     const auto r = h.run(imp_stonex_gsi, crlf(lines));
-    EXPECT_EQ(r.book, kHeader + crlf({"#stazione#", "1", "1.7", "ST 1  ",
-                                      "101|123.4568|98.76543|12.345|-1.6|ST 1  |ST 1  |",
-                                      "P1|0|0|INT|0|CA S|CA S|", "102|0|0|INT|0|12|12|", "103|0|0|1|0|RE|RE|",
-                                      "104|0|2E-05|INT|0|ST 1  |ST 1  |", "105|0|0|INT|0|YY|YY|", "#stazione#", "2", "1.3",
-                                      "PR1", "201|1E-05|0|INT|0|PR1|PR1|", "#passnoto#", "P1|1|-2.5|.5|CA S|NN||"}) +
-                          kTrailer);
-    EXPECT_EQ(r.boxes, (V{test::kSaveNotice, kSuccess}));
+    EXPECT_EQ(r.book,
+              kHeader +
+                  crlf({"#stazione#",
+                        "1",
+                        "1.7",
+                        "ST 1  ",
+                        "101|123.4568|98.76543|12.345|-1.6|ST 1  |ST 1  |",
+                        "P1|0|0|INT|0|CA S|CA S|",
+                        "102|0|0|INT|0|12|12|",
+                        "103|0|0|1|0|RE|RE|",
+                        "104|0|2E-05|INT|0|ST 1  |ST 1  |",
+                        "105|0|0|INT|0|YY|YY|",
+                        "#stazione#",
+                        "2",
+                        "1.3",
+                        "PR1",
+                        "201|1E-05|0|INT|0|PR1|PR1|",
+                        "#passnoto#",
+                        "P1|1|-2.5|.5|CA S|NN||"}) +
+                  kTrailer);
+    EXPECT_EQ(r.boxes, (V{test::kSaveNotice, kBoxes.success()}));
     EXPECT_FALSE(r.busy_after);
 }
 
@@ -77,44 +86,46 @@ TEST(ImpStonexGsi, StationWithoutReadingsAndCoordinatesOnly)
         block("B", "2"),
         "*" + w16("11", "1") + w16("81", "1000") + w16("82", "2000") + w16("83", "3000"),
         long_line,
-        "*" + w16("11", "3") + w16("83", "1", '-'),
+        "*" + w16("11", "3") + w16("83", "1", '-') + w16("71", "0"),  // a remark of zeros is "NN"
     };
     test::Harness h;
     h.cli();
     h.options.op_note = 0;
     const auto r = h.run(imp_stonex_gsi, crlf(lines));
-    EXPECT_EQ(r.book, kHeader + crlf({"#stazione#", "2", "0", "B", "1|0|0|INT|0|B|NN|", "2|0|0|INT|0|B|NN|",
-                                      "3|0|0|INT|0|B|NN|", "#passnoto#", "1|1|2|3|B|NN||", "#passnoto#",
-                                      "3|0|0|-.001|B|NN||"}) +
-                          kTrailer);
+    EXPECT_EQ(r.book,
+              kHeader +
+                  crlf({"#stazione#",
+                        "2",
+                        "0",
+                        "B",
+                        "1|0|0|INT|0|B|NN|",
+                        "2|0|0|INT|0|B|NN|",
+                        "3|0|0|INT|0|NN|NN|",
+                        "#passnoto#",
+                        "1|1|2|3|B|NN||",
+                        "#passnoto#",
+                        "3|0|0|-.001|NN|NN||"}) +
+                  kTrailer);
     EXPECT_EQ(r.boxes, V{kEmptyStation});
 }
 
 TEST(ImpStonexGsi, RefusedFiles)
 {
-    const struct {
-        const char* name;
-        std::string input;
-        std::string box;
-    } cases[] = {
-        {"reading before station", crlf({"*" + w16("11", "1") + w16("21", "1"), block("A", "1")}),
-         ok_box("crit", "Errore sul file",
+    const std::vector<test::RefusedCase> cases = {
+        {"reading before station",
+         crlf({"*" + w16("11", "1") + w16("21", "1"), block("A", "1")}),
+         ok_box("crit",
+                "Errore sul file",
                 "Impossibile memorizzare un punto senza prima aver definito una stazione. Il file GSI contiene degli "
                 "errori, ripetere la procedura di scarico con attenzione.")},
         // without a leading mark every line loses its first digit
-        {"GSI-8 without mark", crlf({"410001+0000ST01 420002+00000001 ", w8("11", "00000001") + w8("21", "1")}),
-         kNothingFound},
-        {"RE only", crlf({block("RE", "1")}), kNothingFound},
-        {"empty file", "", kNothingFound},
+        {"GSI-8 without mark",
+         crlf({"410001+0000ST01 420002+00000001 ", w8("11", "00000001") + w8("21", "1")}),
+         kBoxes.nothing_found()},
+        {"RE only", crlf({block("RE", "1")}), kBoxes.nothing_found()},
+        {"empty file", "", kBoxes.nothing_found()},
     };
-    for (const auto& c : cases) {
-        test::Harness h;
-        h.cli();
-        const auto r = h.run(imp_stonex_gsi, c.input);
-        EXPECT_TRUE(r.book_exists) << c.name;
-        EXPECT_EQ(r.book, "") << c.name;
-        EXPECT_EQ(r.boxes, V{c.box}) << c.name;
-    }
+    test::expect_refused(imp_stonex_gsi, cases);
 }
 
 }  // namespace

@@ -6,18 +6,13 @@
 namespace qrb {
 namespace {
 
-using test::crlf;
-using test::kTrailer;
-using test::ok_box;
-using test::w16;
-using test::w8;
+using namespace test;  // GSI words, book parts and boxes
 using V = std::vector<std::string>;
+
+const test::ConverterBoxes kBoxes{"Importa file Leica TCR", "Importazione file Leica TCR"};
 
 const std::string kNote = "File formato Leica TCR 1101 (modificato)";
 const std::string kHeader = test::book_header("Importazione file Leica TCR", "IZ", kNote);
-const std::string kSuccess = ok_box("info", "Importa file Leica TCR", "File importato con successo.");
-const std::string kNothingFound =
-    ok_box("excl", "Importazione file Leica TCR", "File non valido, importazione fallita.");
 
 // Lines ended by LF only.
 std::string lf_lines(const V& lines)
@@ -26,8 +21,6 @@ std::string lf_lines(const V& lines)
     for (const auto& l : lines) out += l + "\n";
     return out;
 }
-
-std::string excl(const std::string& text) { return ok_box("excl", "Importa file Leica TCR", text); }
 
 // A station line: name and instrument height (mm) in word 5.
 std::string station(const std::string& name, const std::string& height)
@@ -61,13 +54,24 @@ TEST(ImpTcr1101, StationsAndReadings)
     };
     test::Harness h;
     const auto r = h.run(imp_tcr1101, crlf(lines));
-    EXPECT_EQ(r.book, kHeader + crlf({"#stazione#", "1234", "1.65", "Stazione",
-                                      "101|123.4568|98.76543|12.345|1500|12|12|", "205|123.4568|98.76543|INT|-2|205|205|",
-                                      "102|123.4568|98.76543|.001|0|CA0S0|CA0S0|", "103|123.4568|98.76543|.001|0|NN|NN|",
-                                      "104|100|100|INT|0|10000000|10000000|", "#stazione#", "A0B000", "0", "Stazione",
-                                      "201|123.4568|98.76543|1|0|casa|CASA|"}) +
-                          kTrailer);
-    EXPECT_EQ(r.boxes, (V{test::kSaveNotice, kSuccess}));
+    EXPECT_EQ(r.book,
+              kHeader +
+                  crlf({"#stazione#",
+                        "1234",
+                        "1.65",
+                        "Stazione",
+                        "101|123.4568|98.76543|12.345|1500|12|12|",
+                        "205|123.4568|98.76543|INT|-2|205|205|",
+                        "102|123.4568|98.76543|.001|0|CA0S0|CA0S0|",
+                        "103|123.4568|98.76543|.001|0|NN|NN|",
+                        "104|100|100|INT|0|10000000|10000000|",
+                        "#stazione#",
+                        "A0B000",
+                        "0",
+                        "Stazione",
+                        "201|123.4568|98.76543|1|0|casa|CASA|"}) +
+                  kTrailer);
+    EXPECT_EQ(r.boxes, (V{test::kSaveNotice, kBoxes.success()}));
     EXPECT_FALSE(r.busy_after);
 }
 
@@ -85,39 +89,40 @@ TEST(ImpTcr1101, NamesAndStationWithoutReadings)
     h.options.tipo_od = true;
     h.options.op_note = 0;
     const auto r = h.run(imp_tcr1101, lf_lines(lines));
-    EXPECT_EQ(r.book, test::book_header("Importazione file Leica TCR", "OD", kNote) +
-                          crlf({"#stazione#", "s_non_valida", "1.5", "Stazione", "1|123.4568|98.76543|1|0|1|NN|",
-                                "#stazione#", "7", "0", "Stazione", "2|123.4568|98.76543|1|0|2|NN|"}) +
-                          kTrailer);
-    EXPECT_EQ(r.boxes, (V{excl("Il file contiene un nome stazione non valido!"),
-                          excl("Il file TCR contiene una stazione senza nessuna lettura. (Stazione 7) Verrà ignorata "
-                               "nell'importazione")}));
+    EXPECT_EQ(r.book,
+              test::book_header("Importazione file Leica TCR", "OD", kNote) +
+                  crlf({"#stazione#",
+                        "s_non_valida",
+                        "1.5",
+                        "Stazione",
+                        "1|123.4568|98.76543|1|0|1|NN|",
+                        "#stazione#",
+                        "7",
+                        "0",
+                        "Stazione",
+                        "2|123.4568|98.76543|1|0|2|NN|"}) +
+                  kTrailer);
+    EXPECT_EQ(r.boxes,
+              (V{kBoxes.excl("Il file contiene un nome stazione non valido!"),
+                 kBoxes.excl("Il file TCR contiene una stazione senza nessuna lettura. (Stazione 7) Verrà ignorata "
+                             "nell'importazione")}));
 }
 
 TEST(ImpTcr1101, RefusedFiles)
 {
-    const struct {
-        const char* name;
-        std::string input;
-        std::string box;
-    } cases[] = {
+    const std::vector<test::RefusedCase> cases = {
         // a measurement before any station is a malformed file
         {"reading before station",
-         crlf({measurement("00000001", "1", "0", '+', "1"), station("00000001", "0"),
+         crlf({measurement("00000001", "1", "0", '+', "1"),
+               station("00000001", "0"),
                measurement("00000002", "1", "0", '+', "1")}),
-         excl("Il file TCR risulta non conforme alle specifiche, l'importazione è impossibile")},
-        {"GSI-16", crlf({"*" + w16("11", "1") + w16("84", "0"), "*" + w16("11", "2") + w16("21", "1")}),
-         kNothingFound},
-        {"empty file", "", kNothingFound},
+         kBoxes.excl("Il file TCR risulta non conforme alle specifiche, l'importazione è impossibile")},
+        {"GSI-16",
+         crlf({"*" + w16("11", "1") + w16("84", "0"), "*" + w16("11", "2") + w16("21", "1")}),
+         kBoxes.nothing_found()},
+        {"empty file", "", kBoxes.nothing_found()},
     };
-    for (const auto& c : cases) {
-        test::Harness h;
-        h.cli();
-        const auto r = h.run(imp_tcr1101, c.input);
-        EXPECT_TRUE(r.book_exists) << c.name;
-        EXPECT_EQ(r.book, "") << c.name;
-        EXPECT_EQ(r.boxes, V{c.box}) << c.name;
-    }
+    test::expect_refused(imp_tcr1101, cases);
 }
 
 }  // namespace

@@ -6,19 +6,12 @@
 namespace qrb {
 namespace {
 
-using test::crlf;
-using test::kTrailer;
-using test::ok_box;
-using test::w16;
-using test::w8;
+using namespace test;  // GSI words, book parts and boxes
 using V = std::vector<std::string>;
 
-const std::string kHeader = test::book_header("Importazione file Leica TCR", "IZ", "File formato Leica TCR 70x");
-const std::string kSuccess = ok_box("info", "Importa file Leica TCR", "File importato con successo.");
-const std::string kNothingFound =
-    ok_box("excl", "Importazione file Leica TCR", "File non valido, importazione fallita.");
+const test::ConverterBoxes kBoxes{"Importa file Leica TCR", "Importazione file Leica TCR"};
 
-std::string excl(const std::string& text) { return ok_box("excl", "Importa file Leica TCR", text); }
+const std::string kHeader = test::book_header("Importazione file Leica TCR", "IZ", "File formato Leica TCR 70x");
 
 TEST(ImpTcrGsi, StationsAndReadings)
 {
@@ -42,12 +35,26 @@ TEST(ImpTcrGsi, StationsAndReadings)
     };
     test::Harness h;
     const auto r = h.run(imp_tcr_gsi, crlf(lines));
-    EXPECT_EQ(r.book, kHeader + crlf({"#stazione#", "1", "1.6", "STAZ", "101|123.4568|98.76543|12.345|-1.5|CASA|CASA|",
-                                      "102|200|100|INT|0|||", "#stazione#", "2", "1.7", "123",
-                                      "non_valido|0|100|2.5|0|12|12|", "#stazione#", "3", "0", "",
-                                      "201|1E-05|0|INT|0|||"}) +
-                          kTrailer);
-    EXPECT_EQ(r.boxes, (V{test::kSaveNotice, kSuccess}));
+    EXPECT_EQ(r.book,
+              kHeader +
+                  crlf({"#stazione#",
+                        "1",
+                        "1.6",
+                        "STAZ",
+                        "101|123.4568|98.76543|12.345|-1.5|CASA|CASA|",
+                        "102|200|100|INT|0|||",
+                        "#stazione#",
+                        "2",
+                        "1.7",
+                        "123",
+                        "non_valido|0|100|2.5|0|12|12|",
+                        "#stazione#",
+                        "3",
+                        "0",
+                        "",
+                        "201|1E-05|0|INT|0|||"}) +
+                  kTrailer);
+    EXPECT_EQ(r.boxes, (V{test::kSaveNotice, kBoxes.success()}));
     EXPECT_FALSE(r.busy_after);
 }
 
@@ -65,39 +72,41 @@ TEST(ImpTcrGsi, NamesAndStationWithoutReadings)
     h.options.op_note = 0;
     h.options.tipo_od = true;
     const auto r = h.run(imp_tcr_gsi, crlf(lines));
-    EXPECT_EQ(r.book, test::book_header("Importazione file Leica TCR", "OD", "File formato Leica TCR 70x") +
-                          crlf({"#stazione#", "nome_non_valido", "0", "", "101|1E-05|0|INT|0|casa|NN|", "#stazione#",
-                                "10020", "1.55", "", "102|2E-05|0|INT|0||NN|"}) +
-                          kTrailer);
-    EXPECT_EQ(r.boxes, (V{excl("Il file contiene un nome stazione non valido!"),
-                          excl("Il file TCR contiene una stazione senza nessuna lettura. (Stazione AB0C) Verrà "
-                               "ignorata nell'importazione")}));
+    EXPECT_EQ(r.book,
+              test::book_header("Importazione file Leica TCR", "OD", "File formato Leica TCR 70x") +
+                  crlf({"#stazione#",
+                        "nome_non_valido",
+                        "0",
+                        "",
+                        "101|1E-05|0|INT|0|casa|NN|",
+                        "#stazione#",
+                        "10020",
+                        "1.55",
+                        "",
+                        "102|2E-05|0|INT|0||NN|"}) +
+                  kTrailer);
+    EXPECT_EQ(r.boxes,
+              (V{kBoxes.excl("Il file contiene un nome stazione non valido!"),
+                 kBoxes.excl("Il file TCR contiene una stazione senza nessuna lettura. (Stazione AB0C) Verrà "
+                             "ignorata nell'importazione")}));
 }
 
 TEST(ImpTcrGsi, RefusedFiles)
 {
     const std::string good = crlf({w8("11", "00000001") + w8("84", "0"), w8("11", "00000002") + w8("21", "1")});
-    const struct {
-        const char* name;
-        std::string input;
-        std::string box;
-    } cases[] = {
-        {"reading before station", crlf({w8("11", "00000002") + w8("21", "1")}) + good,
-         ok_box("crit", "Errore sul file",
+    const std::vector<test::RefusedCase> cases = {
+        {"reading before station",
+         crlf({w8("11", "00000002") + w8("21", "1")}) + good,
+         ok_box("crit",
+                "Errore sul file",
                 "Impossibile memorizzare un punto senza prima aver definito una stazione. Il file TCR contiene degli "
                 "errori, ripetere la procedura di scarico con attenzione.")},
-        {"GSI-16 only", crlf({"*" + w16("11", "1") + w16("84", "0"), "*" + w16("11", "2") + w16("21", "1")}),
-         kNothingFound},
-        {"empty file", "", kNothingFound},
+        {"GSI-16 only",
+         crlf({"*" + w16("11", "1") + w16("84", "0"), "*" + w16("11", "2") + w16("21", "1")}),
+         kBoxes.nothing_found()},
+        {"empty file", "", kBoxes.nothing_found()},
     };
-    for (const auto& c : cases) {
-        test::Harness h;
-        const auto r = h.run(imp_tcr_gsi, c.input);
-        EXPECT_TRUE(r.book_exists) << c.name;
-        EXPECT_EQ(r.book, "") << c.name;
-        EXPECT_EQ(r.boxes, (V{test::kSaveNotice, c.box})) << c.name;
-        EXPECT_FALSE(r.busy_after) << c.name;
-    }
+    test::expect_refused(imp_tcr_gsi, cases);
 }
 
 }  // namespace
