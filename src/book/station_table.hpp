@@ -24,6 +24,8 @@ struct StationTableOptions {
         StationsBasesKnownGeoPoints,   // ... and no geographic point
     };
     NothingFound nothing_found = NothingFound::Stations;
+    bool nothing_found_needs_list1_empty = false;  // scratch list 1 counts as something found too
+    std::function<bool(const WorkState&)> found_elsewhere;  // what else a converter counts as found
     std::string nothing_found_title;  // the box title (UTF-8)
 
     // Field 6 of a reading line from the reading's code or its note; field 7

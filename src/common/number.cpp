@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <limits>
 
@@ -14,61 +15,96 @@ namespace {
 bool skipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
+// The seven significant digits of a single-precision value between 1E-04 and
+// 1E+07, computed in double where the rounding is beyond doubt: a single's
+// mantissa times a power of ten up to 1E+10 is off by at most one double
+// rounding, far below the margin kept from a half. Doubtful cases (near or
+// exact halves) return false and go the exact way.
+bool seven_digits(double value, char* mantissa, int& exponent)
+{
+    static constexpr double kPow10[] = {1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
+    if (!(value >= 1e-4 && value < 1e7)) return false;
+    int e = 6;
+    while (e > -4 && value < kPow10[e + 4]) --e;
+    const double y = value * kPow10[6 - e + 4];
+    const double whole = std::floor(y);
+    const double frac = y - whole;
+    if (std::fabs(frac - 0.5) < 1e-6) return false;
+    auto r = static_cast<std::uint64_t>(whole) + (frac > 0.5 ? 1 : 0);
+    if (r == 10000000) {
+        r = 1000000;
+        ++e;
+    }
+    if (r < 1000000 || r > 9999999 || e > 6) return false;
+    for (int k = 6; k >= 0; --k) {
+        mantissa[k] = static_cast<char>('0' + r % 10);
+        r /= 10;
+    }
+    exponent = e;
+    return true;
+}
+
 // The text of a value in the run time's general form, with `digits`
 // significant digits at most.
 std::string general_form(double value, int digits, bool leading_blank)
 {
     if (!std::isfinite(value)) fail(kOverflow);
-    std::string out;
+    char out[48];
+    std::size_t n = 0;
     if (value < 0) {
-        out = "-";
+        out[n++] = '-';
         value = -value;
     } else if (leading_blank) {
-        out = " ";
+        out[n++] = ' ';
     }
-    if (value == 0) return out + "0";
+    if (value == 0) {
+        out[n++] = '0';
+        return std::string(out, n);
+    }
 
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
-    // buf holds d[.ddd]e±XX
-    const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
-    const auto epos = sci.find('e');
-    std::string mantissa;
-    for (char c : sci.substr(0, epos))
-        if (c != '.') mantissa += c;
+    char mantissa[24];
+    std::size_t m = 0;
     int exponent = 0;
-    std::from_chars(sci.data() + epos + 1 + (sci[epos + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exponent);
-    while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+    if (digits == 7 && seven_digits(value, mantissa, exponent)) {
+        m = 7;
+    } else {
+        // d.ddddddde±XX: the digits, rounded from the exact binary value.
+        char sci[48];
+        const auto res = std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, digits - 1);
+        const char* e = sci;
+        while (*e != 'e') ++e;
+        for (const char* p = sci; p < e; ++p)
+            if (*p != '.') mantissa[m++] = *p;
+        std::from_chars(e + (e[1] == '+' ? 2 : 1), res.ptr, exponent);
+    }
+    while (m > 1 && mantissa[m - 1] == '0') --m;
 
     if (exponent < -4 || exponent >= digits) {
-        out += mantissa[0];
-        if (mantissa.size() > 1) {
-            out += '.';
-            out.append(mantissa, 1);
+        out[n++] = mantissa[0];
+        if (m > 1) {
+            out[n++] = '.';
+            for (std::size_t k = 1; k < m; ++k) out[n++] = mantissa[k];
         }
-        out += 'E';
-        out += exponent < 0 ? '-' : '+';
+        out[n++] = 'E';
+        out[n++] = exponent < 0 ? '-' : '+';
         const int magnitude = exponent < 0 ? -exponent : exponent;
-        if (magnitude < 10) out += '0';
-        out += std::to_string(magnitude);
-        return out;
+        if (magnitude < 10) out[n++] = '0';
+        n = static_cast<std::size_t>(std::to_chars(out + n, out + sizeof out, magnitude).ptr - out);
+        return std::string(out, n);
     }
     if (exponent < 0) {
-        out += '.';
-        out.append(static_cast<std::size_t>(-exponent - 1), '0');
-        out += mantissa;
-        return out;
+        out[n++] = '.';
+        for (int k = 0; k < -exponent - 1; ++k) out[n++] = '0';
+        for (std::size_t k = 0; k < m; ++k) out[n++] = mantissa[k];
+        return std::string(out, n);
     }
     const auto whole = static_cast<std::size_t>(exponent) + 1;
-    if (mantissa.size() <= whole) {
-        out += mantissa;
-        out.append(whole - mantissa.size(), '0');
-    } else {
-        out.append(mantissa, 0, whole);
-        out += '.';
-        out.append(mantissa, whole);
+    for (std::size_t k = 0; k < whole; ++k) out[n++] = k < m ? mantissa[k] : '0';
+    if (m > whole) {
+        out[n++] = '.';
+        for (std::size_t k = whole; k < m; ++k) out[n++] = mantissa[k];
     }
-    return out;
+    return std::string(out, n);
 }
 
 }  // namespace
@@ -84,28 +120,38 @@ double round_half_even(double value)
 
 double val(std::string_view text)
 {
-    std::string number;  // sign, digits, ".", "e", exponent sign and digits
-    std::size_t i = 0;
+    // Numbers of up to 15 significant digits without exponent are computed
+    // exactly here; the others go through the library's correctly rounded
+    // reading of the same characters with the blanks taken out.
+    static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     const std::size_t n = text.size();
+    std::size_t i = 0;
     auto skip = [&] {
         while (i < n && skipped(text[i])) ++i;
     };
     skip();
+    bool negative = false;
     if (i < n && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-') number += '-';
+        negative = text[i] == '-';
         ++i;
     }
+    const std::size_t body = i;
     bool seen_digit = false;
     bool seen_point = false;
+    std::uint64_t mantissa = 0;
+    int significant = 0;
+    int decimals = 0;
     for (;;) {
         skip();
         if (i >= n) break;
         const char c = text[i];
         if (is_digit(c)) {
-            number += c;
             seen_digit = true;
+            if (significant > 0 || c != '0') ++significant;
+            if (significant <= 15) mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+            if (seen_point) ++decimals;
         } else if (c == '.' && !seen_point) {
-            number += '.';
             seen_point = true;
         } else {
             break;
@@ -113,26 +159,42 @@ double val(std::string_view text)
         ++i;
     }
     if (!seen_digit) return 0.0;
+    const std::size_t digits_end = i;
+
+    std::size_t exponent_end = i;
     if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
         std::size_t j = i + 1;
-        std::string exponent = "e";
         auto skip_j = [&] {
             while (j < n && skipped(text[j])) ++j;
         };
         skip_j();
-        if (j < n && (text[j] == '+' || text[j] == '-')) {
-            if (text[j] == '-') exponent += '-';
-            ++j;
-        }
-        bool exponent_digit = false;
+        if (j < n && (text[j] == '+' || text[j] == '-')) ++j;
         for (;;) {
             skip_j();
             if (j >= n || !is_digit(text[j])) break;
-            if (exponent.size() < 12) exponent += text[j];  // keeps huge exponents huge
-            exponent_digit = true;
             ++j;
+            exponent_end = j;
         }
-        if (exponent_digit) number += exponent;
+    }
+    if (exponent_end == digits_end && significant <= 15 && decimals <= 22) {
+        const double v = static_cast<double>(mantissa) / kPow10[decimals];
+        return negative ? -v : v;
+    }
+
+    std::string number = negative ? "-" : "";
+    for (std::size_t k = body; k < digits_end; ++k)
+        if (!skipped(text[k])) number += text[k];
+    if (exponent_end > digits_end) {
+        number += 'e';
+        int exponent_digits = 0;
+        for (std::size_t k = digits_end + 1; k < exponent_end; ++k) {
+            const char c = text[k];
+            if (c == '-') number += '-';
+            if (is_digit(c) && exponent_digits < 12) {  // keeps huge exponents huge
+                number += c;
+                ++exponent_digits;
+            }
+        }
     }
     double result = 0;
     const auto res = std::from_chars(number.data(), number.data() + number.size(), result);

@@ -16,9 +16,9 @@ namespace {
 std::size_t find_folded(std::string_view haystack, std::string_view needle)
 {
     if (needle.empty()) return 0;
-    const char first = needle[0];
-    const bool letter = ucase(std::string(1, first)) != lcase(std::string(1, first));
-    if (!letter && needle.size() == 1) return haystack.find(first);
+    const auto first = static_cast<unsigned char>(needle[0]);
+    const bool may_have_case = (first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z') || first >= 0x80;
+    if (!may_have_case && needle.size() == 1) return haystack.find(needle[0]);
     for (std::size_t k = 0; k + needle.size() <= haystack.size(); ++k)
         if (equal_ignore_case(haystack.substr(k, needle.size()), needle)) return k;
     return std::string_view::npos;

@@ -69,12 +69,12 @@ Reading gsi8_fixed_reading(std::string_view line, bool signed_target_height)
     return r;
 }
 
-std::vector<Word> words_by_index(WorkState& state, std::string_view line)
+Words words_by_index(WorkState& state, std::string_view line)
 {
     state.work_line.assign(line);
     state.work_line += ' ';
     split_fields(state, " ");
-    std::vector<Word> words;
+    Words words;
     for (std::size_t k = 1; k <= 15; ++k) {
         const std::string& field = state.line_fields[k];
         if (field.size() <= 2) continue;

@@ -2,9 +2,9 @@
 // GSI words, as every GSI converter reads them. A GSI-8 word is 16 characters
 // (WI 1-2, information 3-6, sign 7, data 8-15, blank 16); a GSI-16 word is 24
 // (data 8-23, blank 24) and its line opens with "*".
+#include <array>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "common/tables.hpp"
 #include "common/work_state.hpp"
@@ -59,9 +59,23 @@ struct Word {
     std::string_view from8;
 };
 
+// At most fifteen words of one line.
+class Words {
+public:
+    void push_back(const Word& w) { words_[size_++] = w; }
+    std::size_t size() const { return size_; }
+    const Word& operator[](std::size_t k) const { return words_[k]; }
+    const Word* begin() const { return words_.data(); }
+    const Word* end() const { return words_.data() + size_; }
+
+private:
+    std::array<Word, 15> words_{};
+    std::size_t size_ = 0;
+};
+
 // Words by index: the line with one blank appended is split at blanks with
 // split_fields; of fields 1 to 15, those of more than two characters are
 // words. The views point into state.line_fields and hold until the next split.
-std::vector<Word> words_by_index(WorkState& state, std::string_view line);
+Words words_by_index(WorkState& state, std::string_view line);
 
 }  // namespace qrb::gsi
