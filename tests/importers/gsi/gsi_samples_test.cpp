@@ -3,29 +3,40 @@
 #include <filesystem>
 #include <set>
 
+#include "app/instrument_list.hpp"
 #include "importers/importers.hpp"
 #include "support/harness.hpp"
 
 namespace qrb {
 namespace {
 
-// Every public GSI recording through every converter of a fixed-layout or
-// word-index GSI entry: a complete book, or only the converter's own boxes.
+// Every public GSI recording through the list entries of these converters: a
+// complete book, or only the converter's own boxes.
 TEST(GsiSamples, ConvertOrFailWithTheConvertersOwnMessage)
 {
+    const std::set<std::string> kLw300Titles = {"Importa file Leica TCR", "Importazione file Leica TCR",
+                                                "Importa file Leica GSI"};
     const struct {
-        const char* name;
+        const char* entry;
         Converter convert;
         std::set<std::string> titles;  // the titles of the converter's boxes
     } converters[] = {
-        {"imp_gre4", &imp_gre4, {"Importa file Leica GRE 4", "Importazione file Leica GRE 4"}},
-        {"imp_tcr_gsi", &imp_tcr_gsi, {"Importa file Leica TCR", "Importazione file Leica TCR", "Errore sul file"}},
-        {"imp_stonex_gsi",
+        {"Leica (Wild) Gre(4) (modif.)", &imp_gre4, {"Importa file Leica GRE 4", "Importazione file Leica GRE 4"}},
+        {"Leica TCR 30x, 70x e 110x (GSI)",
+         &imp_tcr_gsi,
+         {"Importa file Leica TCR", "Importazione file Leica TCR", "Errore sul file"}},
+        {"Stonex GSI",
          &imp_stonex_gsi,
          {"Importa file Stonex GSI", "Importazione file Stonex GSI", "Errore sul file", "Attenzione"}},
-        {"imp_lw300", &imp_lw300, {"Importa file Leica TCR", "Importazione file Leica TCR", "Importa file Leica GSI"}},
-        {"imp_tcr1101", &imp_tcr1101, {"Importa file Leica TCR", "Importazione file Leica TCR"}},
+        {"Leica LW300 (TCR 30x, 70x e 110x)", &imp_lw300, kLw300Titles},
+        {"Leica TOPOPRG (TCR xxx)", &imp_lw300, kLw300Titles},
+        {"Leica TCR 1101 (modif.)", &imp_tcr1101, {"Importa file Leica TCR", "Importazione file Leica TCR"}},
     };
+    for (const auto& c : converters) {
+        const InstrumentEntry* entry = find_instrument(c.entry);
+        ASSERT_NE(entry, nullptr) << c.entry;
+        EXPECT_EQ(find_converter(entry->converter), c.convert) << c.entry;
+    }
     const std::filesystem::path samples = std::filesystem::path(QRB_SAMPLES) / "leica_gsi";
     if (!std::filesystem::exists(samples)) GTEST_SKIP() << "no samples";
     int files = 0;
@@ -34,7 +45,7 @@ TEST(GsiSamples, ConvertOrFailWithTheConvertersOwnMessage)
         ++files;
         const std::string input = test::read_file(entry.path());
         for (const auto& c : converters) {
-            const std::string where = std::string(c.name) + " on " + entry.path().filename().string();
+            const std::string where = std::string(c.entry) + " on " + entry.path().filename().string();
             test::Harness h;
             h.cli();
             const auto r = h.run(c.convert, input);
