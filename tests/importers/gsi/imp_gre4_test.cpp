@@ -35,7 +35,7 @@ TEST(ImpGre4, StationWithReadings)
         // measurement decides the instrument height
         measurement("00000000", "20000000", "10000000", "00000000", "0001.600", "00000000", "00000205"),
     };
-    test::Harness h;
+    Harness h;
     const auto r = h.run(imp_gre4, crlf(lines));
     EXPECT_EQ(r.book,
               kHeader +
@@ -61,7 +61,7 @@ TEST(ImpGre4, CodesHeightsAsWrittenAndOptions)
         // a line that stops before the distance: no distance, no heights
         w8("11", "00000005") + w8("21", "10000000") + "22..10+09999999",
     };
-    test::Harness h;
+    Harness h;
     h.cli();
     h.options.tipo_od = true;
     h.options.op_note = 0;
@@ -91,7 +91,7 @@ TEST(ImpGre4, InvalidNameAndStationWithoutReadings)
         "010003+00000008",
         measurement("00000002", "1", "2", "3", "0", "0", "0"),
     };
-    test::Harness h;
+    Harness h;
     h.cli();
     const auto r = h.run(imp_gre4, crlf(lines));
     EXPECT_EQ(r.book,

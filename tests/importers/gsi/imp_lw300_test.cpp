@@ -43,7 +43,7 @@ TEST(ImpLw300, StationsAndReadings)
         w8("11", "00000004") + w8("21", "4"),
         "*" + w16("11", "5") + w16("81", "1000"),
     };
-    test::Harness h;
+    Harness h;
     const auto r = h.run(imp_lw300, crlf(lines));
     EXPECT_EQ(r.book,
               kHeader +
@@ -78,7 +78,7 @@ TEST(ImpLw300, NamesAndStationWithoutReadings)
         station("56", w16("87", "0"), w16("88", "1500")),
         "*" + w16("11", "8") + w16("21", "1") + w16("71", "casa"),
     };
-    test::Harness h;
+    Harness h;
     h.cli();
     h.options.tipo_od = true;
     h.options.op_note = 0;
@@ -100,6 +100,22 @@ TEST(ImpLw300, NamesAndStationWithoutReadings)
               (V{ok_box("excl", "Importa file Leica GSI", "Il file contiene un nome stazione non valido!"),
                  kBoxes.excl("Il file GSI contiene una stazione senza nessuna lettura. (Stazione 55) Verrà ignorata "
                              "nell'importazione")}));
+}
+
+TEST(ImpLw300, WholeNumbersBeyondThirtyTwoBitsAreKept)
+{
+    // A note or code of the last 16 characters too large for a 32-bit number
+    // keeps its value instead of ending the conversion.
+    const V lines = {
+        station("1", w16("87", "0"), w16("71", "9999999999")),
+        "*" + w16("11", "2") + w16("21", "1") + w16("22", "0") + w16("31", "0") + w16("87", "0") +
+            w16("71", "12345678901"),
+    };
+    Harness h;
+    h.cli();
+    EXPECT_EQ(h.run(imp_lw300, crlf(lines)).book,
+              kHeader + crlf({"#stazione#", "1", "0", " 9999999999", "2|1E-05|0|INT|0|12345678901|12345678901|"}) +
+                  kTrailer);
 }
 
 TEST(ImpLw300, RefusedFiles)

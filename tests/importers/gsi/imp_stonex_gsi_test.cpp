@@ -50,7 +50,7 @@ TEST(ImpStonexGsi, StationsReadingsAndKnownPoints)
         "*" + w16("11", "0") + w16("81", "1000"),  // no name: nothing from this line
         "*" + w16("51", "1"),                      // other kinds are skipped
     };
-    test::Harness h;
+    Harness h;
     const auto r = h.run(imp_stonex_gsi, crlf(lines));
     EXPECT_EQ(r.book,
               kHeader +
@@ -88,7 +88,7 @@ TEST(ImpStonexGsi, StationWithoutReadingsAndCoordinatesOnly)
         long_line,
         "*" + w16("11", "3") + w16("83", "1", '-') + w16("71", "0"),  // a remark of zeros is "NN"
     };
-    test::Harness h;
+    Harness h;
     h.cli();
     h.options.op_note = 0;
     const auto r = h.run(imp_stonex_gsi, crlf(lines));

@@ -52,7 +52,7 @@ TEST(ImpTcr1101, StationsAndReadings)
         station("00A0B000", "0"),  // the same kind of line opens another station
         measurement("00000201", "1000", "0", '+', "0000casa"),
     };
-    test::Harness h;
+    Harness h;
     const auto r = h.run(imp_tcr1101, crlf(lines));
     EXPECT_EQ(r.book,
               kHeader +
@@ -84,7 +84,7 @@ TEST(ImpTcr1101, NamesAndStationWithoutReadings)
         station("00000007", "0"),
         measurement("00000002", "1000", "0", '+', "2"),
     };
-    test::Harness h;
+    Harness h;
     h.cli();
     h.options.tipo_od = true;
     h.options.op_note = 0;

@@ -33,7 +33,7 @@ TEST(ImpTcrGsi, StationsAndReadings)
         "410001+00000001 ",
         w8("11", "00000009") + w8("51", "0"),  // other kinds too
     };
-    test::Harness h;
+    Harness h;
     const auto r = h.run(imp_tcr_gsi, crlf(lines));
     EXPECT_EQ(r.book,
               kHeader +
@@ -67,7 +67,7 @@ TEST(ImpTcrGsi, NamesAndStationWithoutReadings)
         w8("11", "00010020") + w8("84", "0") + w8("88", "00001550"),
         w8("11", "00000102") + w8("21", "2"),
     };
-    test::Harness h;
+    Harness h;
     h.cli();
     h.options.op_note = 0;
     h.options.tipo_od = true;
