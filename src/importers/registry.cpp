@@ -11,6 +11,11 @@ namespace {
 constexpr std::pair<std::string_view, Converter> kConverters[] = {
     // Leica and GSI word formats
     {"imp_gsi", &imp_gsi},
+    {"imp_gif10", &imp_gif10},
+    {"imp_gif10_12", &imp_gif10_12},
+    {"imp_tca1100", &imp_tca1100},
+    {"imp_tca1100_tc1000", &imp_tca1100_tc1000},
+    {"imp_gre_gif12", &imp_gre_gif12},
     {"imp_gre4", &imp_gre4},
     {"imp_tcr_gsi", &imp_tcr_gsi},
     {"imp_stonex_gsi", &imp_stonex_gsi},

@@ -20,22 +20,18 @@ std::string clean_name(std::string_view data)
     return name;
 }
 
-namespace {
-
-// The value of a data text to the nearest whole number, written without
-// blank; empty when it is 0. A code too long for a 32-bit number keeps its
-// rounded value rather than ending the conversion.
-std::string whole_number(std::string_view data)
+std::string nonzero_whole(std::string_view data)
 {
+    // A value too long for a 32-bit number keeps its rounded value rather
+    // than ending the conversion.
     const double whole = round_half_even(val(data));
     return whole != 0 ? num_double(whole) : std::string();
 }
 
-}  // namespace
-
 std::string code_word(std::string_view data)
 {
-    if (std::string whole = whole_number(data); !whole.empty()) return whole;
+    std::string whole = nonzero_whole(data);
+    if (!whole.empty()) return whole;
     std::string code(data);
     for (auto& c : code)
         if (c == '0') c = ' ';
@@ -45,7 +41,7 @@ std::string code_word(std::string_view data)
 
 std::string number_or_name(std::string_view data)
 {
-    if (std::string whole = whole_number(data); !whole.empty()) return whole;
+    if (std::string whole = nonzero_whole(data); !whole.empty()) return whole;
     return clean_name(data);
 }
 
@@ -67,6 +63,18 @@ Reading gsi8_fixed_reading(std::string_view line, bool signed_target_height)
     r.code = number_or_name(trim(last_word));
     if (r.code.empty()) r.code = "NN";
     return r;
+}
+
+std::string copied_decimal(std::string_view line, long long column, int whole_digits, int decimals,
+                           bool trim_decimals)
+{
+    const std::string whole_chars = mid(line, column, whole_digits);
+    std::string decimal_chars = mid(line, column + whole_digits, decimals);
+    if (trim_decimals) decimal_chars = trim(decimal_chars);
+    const double whole = val(whole_chars);
+    std::string text = whole == 0 && starts_with(ltrim(whole_chars), "-") ? "-0" : num_double(whole);
+    if (!decimal_chars.empty()) text += "." + decimal_chars;
+    return text;
 }
 
 Words words_by_index(WorkState& state, std::string_view line)

@@ -28,6 +28,10 @@ std::string gsi16_data(std::string_view line, int k);
 // left: the caller puts its default name in its place.
 std::string clean_name(std::string_view data);
 
+// The value of a data text to the nearest whole number (halves to even),
+// written without blanks; empty when that is 0.
+std::string nonzero_whole(std::string_view data);
+
 // The code-word rule: a data text whose value, to the nearest whole number
 // (halves to even), is not 0 gives that number; otherwise its zeros become
 // blanks, the ends are trimmed, and an empty result gives "NN".
@@ -50,6 +54,17 @@ float single_value(std::string_view text, double divisor = 1);
 // (data only, or sign and data), and the code of the last 8 characters by
 // number_or_name ("NN" when nothing is left).
 Reading gsi8_fixed_reading(std::string_view line, bool signed_target_height);
+
+// A value copied digit for digit from the data field at `column` of a line,
+// as the recorders that write fixed decimals are read: the whole part is the
+// value of the first `whole_digits` characters written as a number ("0" when
+// they hold none; a "-" among them is kept, also before a whole part of 0),
+// then "." and the `decimals` characters after them as they stand (trimmed
+// when `trim_decimals`). A field cut short by the end of the line gives the
+// characters it has; with no decimal character left the text is the whole
+// part alone.
+std::string copied_decimal(std::string_view line, long long column, int whole_digits, int decimals,
+                           bool trim_decimals = false);
 
 // One word found by its index: the WI (first two characters of the field),
 // the value from position 7 (sign and data) and from position 8 (data).
