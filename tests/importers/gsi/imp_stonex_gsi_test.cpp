@@ -6,51 +6,56 @@
 namespace qrb {
 namespace {
 
-using namespace test;  // GSI words, book parts and boxes
+using test::crlf;
+using test::kTrailerLines;
+using test::ok_box;
+using test::word16;
+using test::word8;
 using V = std::vector<std::string>;
 
 const test::ConverterBoxes kBoxes{"Importa file Stonex GSI", "Importazione file Stonex GSI"};
 
-const std::string kHeader = test::book_header("Importazione file Stonex GSI", "IZ", "File formato Stonex GSI");
+const std::string kHeader = test::book_header("Importazione file Stonex GSI", "File formato Stonex GSI", "IZ");
 const std::string kEmptyStation =
     ok_box("excl", "Attenzione",
            "Il file Stonex GSI contiene una stazione senza nessuna lettura. Verrà ignorata nell'importazione");
 
 // A code block: code, station name, instrument height (mm).
-std::string block(const std::string& code, const std::string& station, const std::string& height = "0")
+std::string code_block(const std::string& code, const std::string& station, const std::string& height = "0")
 {
-    return "*" + w16("41", code) + w16("42", station) + w16("43", "9") + w16("44", height);
+    return "*" + word16("41", code) + word16("42", station) + word16("43", "9") + word16("44", height);
 }
 
 TEST(ImpStonexGsi, StationsReadingsAndKnownPoints)
 {
     const V lines = {
-        block("ST0100", "1", "1550"),
-        "*" + w16("11", "101") + w16("21", "12345678", '-') + w16("22", "9876543") + w16("31", "12345") +
-            w16("87", "1600", '-') + w16("84", "5") + w16("88", "9"),
+        code_block("ST0100", "1", "1550"),
+        "*" + word16("11", "101") + word16("21", "12345678", '-') + word16("22", "9876543") + word16("31", "12345") +
+            word16("87", "1600", '-') + word16("84", "5") + word16("88", "9"),
         // a measurement with coordinates is a reading and a known point; its
         // remark is the reading's code and the point's note
-        "*" + w16("11", "P1") + w16("81", "1000") + w16("82", "2500", '-') + w16("83", "500") +
-            w16("71", "000000000000CA0S"),
-        "*" + w16("11", "102") + w16("71", "0000000000000012") + w16("81", "0") + w16("82", "0") + w16("83", "0"),
+        "*" + word16("11", "P1") + word16("81", "1000") + word16("82", "2500", '-') + word16("83", "500") +
+            word16("71", "000000000000CA0S"),
+        "*" + word16("11", "102") + word16("71", "0000000000000012") + word16("81", "0") + word16("82", "0") +
+            word16("83", "0"),
         "",
         // RE: back to the stations defined; station 9 is not created
-        block("RE", "9", "1234"),
-        "*" + w16("11", "103") + w16("31", "1000"),
-        block("0000000000000PR1", "2", "1300"),
-        "*" + w16("11", "201") + w16("21", "1"),
+        code_block("RE", "9", "1234"),
+        "*" + word16("11", "103") + word16("31", "1000"),
+        code_block("0000000000000PR1", "2", "1300"),
+        "*" + word16("11", "201") + word16("21", "1"),
         // a station named again continues with its readings; its note stays,
         // its height is the later one
-        block("ST0100", "1", "1700"),
-        "*" + w16("11", "104") + w16("22", "2"),
+        code_block("ST0100", "1", "1700"),
+        "*" + word16("11", "104") + word16("22", "2"),
         // a name of zeros or with a point: the rest of the block is ignored
-        block("XX", "0", "2000"),
-        block("YY", "1.5", "2000"),
-        "*" + w16("11", "105"),
-        "*" + w16("11", "0") + w16("81", "1000"),  // no name: nothing from this line
-        "*" + w16("51", "1"),                      // other kinds are skipped
+        code_block("XX", "0", "2000"),
+        code_block("YY", "1.5", "2000"),
+        "*" + word16("11", "105"),
+        "*" + word16("11", "0") + word16("81", "1000"),  // no name: nothing from this line
+        "*" + word16("51", "1"),                         // other kinds are skipped
     };
-    Harness h;
+    test::Harness h;
     const auto r = h.run(imp_stonex_gsi, crlf(lines));
     EXPECT_EQ(r.book,
               kHeader +
@@ -71,24 +76,24 @@ TEST(ImpStonexGsi, StationsReadingsAndKnownPoints)
                         "201|1E-05|0|INT|0|PR1|PR1|",
                         "#passnoto#",
                         "P1|1|-2.5|.5|CA S|NN||"}) +
-                  kTrailer);
-    EXPECT_EQ(r.boxes, (V{test::kSaveNotice, kBoxes.success()}));
+                  kTrailerLines);
+    EXPECT_EQ(r.boxes, (V{test::kNoticeBox, kBoxes.success()}));
     EXPECT_FALSE(r.busy_after);
 }
 
 TEST(ImpStonexGsi, StationWithoutReadingsAndCoordinatesOnly)
 {
-    std::string long_line = "*" + w16("11", "2");
-    for (int k = 0; k < 14; ++k) long_line += w16("51", "1");
-    long_line += w16("81", "1000");  // the 16th word is not read
+    std::string long_line = "*" + word16("11", "2");
+    for (int k = 0; k < 14; ++k) long_line += word16("51", "1");
+    long_line += word16("81", "1000");  // the 16th word is not read
     const V lines = {
-        block("A", "1"),
-        block("B", "2"),
-        "*" + w16("11", "1") + w16("81", "1000") + w16("82", "2000") + w16("83", "3000"),
+        code_block("A", "1"),
+        code_block("B", "2"),
+        "*" + word16("11", "1") + word16("81", "1000") + word16("82", "2000") + word16("83", "3000"),
         long_line,
-        "*" + w16("11", "3") + w16("83", "1", '-') + w16("71", "0"),  // a remark of zeros is "NN"
+        "*" + word16("11", "3") + word16("83", "1", '-') + word16("71", "0"),  // a remark of zeros is "NN"
     };
-    Harness h;
+    test::Harness h;
     h.cli();
     h.options.op_note = 0;
     const auto r = h.run(imp_stonex_gsi, crlf(lines));
@@ -105,7 +110,7 @@ TEST(ImpStonexGsi, StationWithoutReadingsAndCoordinatesOnly)
                         "1|1|2|3|B|NN||",
                         "#passnoto#",
                         "3|0|0|-.001|NN|NN||"}) +
-                  kTrailer);
+                  kTrailerLines);
     EXPECT_EQ(r.boxes, V{kEmptyStation});
 }
 
@@ -113,16 +118,16 @@ TEST(ImpStonexGsi, RefusedFiles)
 {
     const std::vector<test::RefusedCase> cases = {
         {"reading before station",
-         crlf({"*" + w16("11", "1") + w16("21", "1"), block("A", "1")}),
+         crlf({"*" + word16("11", "1") + word16("21", "1"), code_block("A", "1")}),
          ok_box("crit",
                 "Errore sul file",
                 "Impossibile memorizzare un punto senza prima aver definito una stazione. Il file GSI contiene degli "
                 "errori, ripetere la procedura di scarico con attenzione.")},
         // without a leading mark every line loses its first digit
         {"GSI-8 without mark",
-         crlf({"410001+0000ST01 420002+00000001 ", w8("11", "00000001") + w8("21", "1")}),
+         crlf({"410001+0000ST01 420002+00000001 ", word8("11", "00000001") + word8("21", "1")}),
          kBoxes.nothing_found()},
-        {"RE only", crlf({block("RE", "1")}), kBoxes.nothing_found()},
+        {"RE only", crlf({code_block("RE", "1")}), kBoxes.nothing_found()},
         {"empty file", "", kBoxes.nothing_found()},
     };
     test::expect_refused(imp_stonex_gsi, cases);

@@ -6,13 +6,16 @@
 namespace qrb {
 namespace {
 
-using namespace test;  // GSI words, book parts and boxes
+using test::crlf;
+using test::kTrailerLines;
+using test::word16;
+using test::word8;
 using V = std::vector<std::string>;
 
 const test::ConverterBoxes kBoxes{"Importa file Leica TCR", "Importazione file Leica TCR"};
 
 const std::string kNote = "File formato Leica TCR 1101 (modificato)";
-const std::string kHeader = test::book_header("Importazione file Leica TCR", "IZ", kNote);
+const std::string kHeader = test::book_header("Importazione file Leica TCR", kNote, "IZ");
 
 // Lines ended by LF only.
 std::string lf_lines(const V& lines)
@@ -25,34 +28,34 @@ std::string lf_lines(const V& lines)
 // A station line: name and instrument height (mm) in word 5.
 std::string station(const std::string& name, const std::string& height)
 {
-    return w8("11", name) + w8("84", "00001000") + w8("85", "0") + w8("86", "0") + w8("88", height);
+    return word8("11", name) + word8("84", "00001000") + word8("85", "0") + word8("86", "0") + word8("88", height);
 }
 
 // A measurement line: point, Hz, V, distance, the target height word, code.
-std::string measurement(const std::string& point, const std::string& dist, const std::string& th, char th_sign,
-                        const std::string& code)
+std::string tcr_measurement(const std::string& point, const std::string& dist, const std::string& th, char th_sign,
+                            const std::string& code)
 {
-    return w8("11", point) + w8("21", "12345678", '-') + w8("22", "09876543") + w8("31", dist) + w8("88", "0") +
-           w8("87", th, th_sign) + w8("71", code);
+    return word8("11", point) + word8("21", "12345678", '-') + word8("22", "09876543") + word8("31", dist) +
+           word8("88", "0") + word8("87", th, th_sign) + word8("71", code);
 }
 
 TEST(ImpTcr1101, StationsAndReadings)
 {
     const V lines = {
         "   " + station("00001234", "00001650") + "  ",
-        measurement("00000101", "00012345", "00001500", '+', "00000012"),
+        tcr_measurement("00000101", "00012345", "00001500", '+', "00000012"),
         // a point of zeros takes its name from the last word
-        measurement("00000000", "0", "00000002", '-', "00000205"),
-        measurement("00000102", "1", "0", '+', "000CA0S0"),
-        measurement("00000103", "1", "0", '+', "00000000"),
+        tcr_measurement("00000000", "0", "00000002", '-', "00000205"),
+        tcr_measurement("00000102", "1", "0", '+', "000CA0S0"),
+        tcr_measurement("00000103", "1", "0", '+', "00000000"),
         // a line that stops before the distance: none, and no target height
-        w8("11", "00000104") + w8("21", "10000000") + w8("22", "10000000"),
-        w8("11", "00000105") + w8("51", "1"),  // other kinds are skipped
-        "*" + w16("11", "106") + w16("21", "1"),
+        word8("11", "00000104") + word8("21", "10000000") + word8("22", "10000000"),
+        word8("11", "00000105") + word8("51", "1"),  // other kinds are skipped
+        "*" + word16("11", "106") + word16("21", "1"),
         station("00A0B000", "0"),  // the same kind of line opens another station
-        measurement("00000201", "1000", "0", '+', "0000casa"),
+        tcr_measurement("00000201", "1000", "0", '+', "0000casa"),
     };
-    Harness h;
+    test::Harness h;
     const auto r = h.run(imp_tcr1101, crlf(lines));
     EXPECT_EQ(r.book,
               kHeader +
@@ -70,8 +73,8 @@ TEST(ImpTcr1101, StationsAndReadings)
                         "0",
                         "Stazione",
                         "201|123.4568|98.76543|1|0|casa|CASA|"}) +
-                  kTrailer);
-    EXPECT_EQ(r.boxes, (V{test::kSaveNotice, kBoxes.success()}));
+                  kTrailerLines);
+    EXPECT_EQ(r.boxes, (V{test::kNoticeBox, kBoxes.success()}));
     EXPECT_FALSE(r.busy_after);
 }
 
@@ -79,18 +82,18 @@ TEST(ImpTcr1101, NamesAndStationWithoutReadings)
 {
     const V lines = {
         station("00000000", "00001500"),
-        measurement("00000001", "1000", "0", '+', "1"),
+        tcr_measurement("00000001", "1000", "0", '+', "1"),
         station("00000007", "0"),
         station("00000007", "0"),
-        measurement("00000002", "1000", "0", '+', "2"),
+        tcr_measurement("00000002", "1000", "0", '+', "2"),
     };
-    Harness h;
+    test::Harness h;
     h.cli();
     h.options.tipo_od = true;
     h.options.op_note = 0;
     const auto r = h.run(imp_tcr1101, lf_lines(lines));
     EXPECT_EQ(r.book,
-              test::book_header("Importazione file Leica TCR", "OD", kNote) +
+              test::book_header("Importazione file Leica TCR", kNote, "OD") +
                   crlf({"#stazione#",
                         "s_non_valida",
                         "1.5",
@@ -101,7 +104,7 @@ TEST(ImpTcr1101, NamesAndStationWithoutReadings)
                         "0",
                         "Stazione",
                         "2|123.4568|98.76543|1|0|2|NN|"}) +
-                  kTrailer);
+                  kTrailerLines);
     EXPECT_EQ(r.boxes,
               (V{kBoxes.excl("Il file contiene un nome stazione non valido!"),
                  kBoxes.excl("Il file TCR contiene una stazione senza nessuna lettura. (Stazione 7) Verrà ignorata "
@@ -113,12 +116,12 @@ TEST(ImpTcr1101, RefusedFiles)
     const std::vector<test::RefusedCase> cases = {
         // a measurement before any station is a malformed file
         {"reading before station",
-         crlf({measurement("00000001", "1", "0", '+', "1"),
+         crlf({tcr_measurement("00000001", "1", "0", '+', "1"),
                station("00000001", "0"),
-               measurement("00000002", "1", "0", '+', "1")}),
+               tcr_measurement("00000002", "1", "0", '+', "1")}),
          kBoxes.excl("Il file TCR risulta non conforme alle specifiche, l'importazione è impossibile")},
         {"GSI-16",
-         crlf({"*" + w16("11", "1") + w16("84", "0"), "*" + w16("11", "2") + w16("21", "1")}),
+         crlf({"*" + word16("11", "1") + word16("84", "0"), "*" + word16("11", "2") + word16("21", "1")}),
          kBoxes.nothing_found()},
         {"empty file", "", kBoxes.nothing_found()},
     };
