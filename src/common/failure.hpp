@@ -13,7 +13,9 @@ enum ErrorCode : int {
     kSubscript = 9,          // index out of range
     kDivisionByZero = 11,
     kTypeMismatch = 13,
+    kInternalError = 51,     // a failure that is none of the run time's own
     kFileNotFound = 53,
+    kBadRecordLength = 59,
     kDeviceUnavailable = 68,
     kDiskFull = 61,
     kPathFileAccess = 75,
