@@ -90,6 +90,8 @@ TEST(ImpStonexGsi, StationWithoutReadingsAndCoordinatesOnly)
         code_block("A", "1"),
         code_block("B", "2"),
         "*" + word16("11", "1") + word16("81", "1000") + word16("82", "2000") + word16("83", "3000"),
+        // words before the point word have no reading to go to: nothing changes
+        "*11 " + word16("21", "5") + word16("81", "7000"),
         long_line,
         "*" + word16("11", "3") + word16("83", "1", '-') + word16("71", "0"),  // a remark of zeros is "NN"
     };
