@@ -32,7 +32,7 @@ std::string gif_name(std::string_view line, long long column)
 
 float scaled(std::string_view line, long long column, double divisor)
 {
-    return static_cast<float>(val(mid(line, column, 8)) / divisor);
+    return to_single(val(mid(line, column, 8)) / divisor);
 }
 
 void read_gif10(Conversion& c)

@@ -63,7 +63,7 @@ private:
             if (w.wi == "84") record_.east = val(w.from7) / div.length;
             else if (w.wi == "85") record_.north = val(w.from7) / div.length;
             else if (w.wi == "86") record_.height = val(w.from7) / div.length;
-            else if (w.wi == "88") station.height = static_cast<float>(val(w.from8) / div.length);
+            else if (w.wi == "88") station.height = to_single(val(w.from8) / div.length);
             else if (w.wi == "71" || w.wi == "79") station.note = record_.note = gsi::code_word(w.from8);
         }
         record_.collect(conv_.state);
@@ -80,11 +80,11 @@ private:
         reading.target = name;
         record_.start(name);
         for (const gsi::Word& w : gsi::words_by_index(state, line)) {
-            if (w.wi == "21") reading.hz = static_cast<float>(val(w.from8) / div.angle);
-            else if (w.wi == "22") reading.v = static_cast<float>(val(w.from8) / div.angle);
-            else if (w.wi == "31") reading.dist = static_cast<float>(val(w.from8) / div.length);
-            else if (w.wi == "87") reading.target_height = static_cast<float>(val(w.from7) / div.length);
-            else if (w.wi == "88") station.height = static_cast<float>(val(w.from8) / div.length);
+            if (w.wi == "21") reading.hz = to_single(val(w.from8) / div.angle);
+            else if (w.wi == "22") reading.v = to_single(val(w.from8) / div.angle);
+            else if (w.wi == "31") reading.dist = to_single(val(w.from8) / div.length);
+            else if (w.wi == "87") reading.target_height = to_single(val(w.from7) / div.length);
+            else if (w.wi == "88") station.height = to_single(val(w.from8) / div.length);
             else if (w.wi == "71" || w.wi == "79") reading.code = record_.note = gsi::code_word(w.from8);
             else if (w.wi == "81") record_.east = val(w.from7) / div.length;
             else if (w.wi == "82") record_.north = val(w.from7) / div.length;
