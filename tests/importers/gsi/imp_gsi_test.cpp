@@ -172,6 +172,16 @@ TEST(ImpGsi, InvalidNamesAndStationWithoutReadings)
                  kSuccess}));
 }
 
+TEST(ImpGsi, ValueBeyondSinglePrecisionIsOverflow)
+{
+    test::Harness h;
+    h.cli();
+    const auto r = h.run(imp_gsi, crlf({word8("11", "00000001") + word8("84", "0"),
+                                        word8("11", "00000101") + word8("21", "0001E045")}));
+    EXPECT_EQ(r.book, "");
+    EXPECT_EQ(r.boxes, V{"box|excl|Errore inaspettato|Errore codice 6 : Overflow|ok"});
+}
+
 TEST(ImpGsi, NothingFoundLeavesAnEmptyFile)
 {
     test::Harness h;
