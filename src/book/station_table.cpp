@@ -98,4 +98,22 @@ bool write_station_table(Conversion& conv, const StationTableOptions& options)
     return true;
 }
 
+CollectThenWrite::CollectThenWrite(const ImportOptions& options, FailurePolicy failure, std::string book_title,
+                                   std::string note)
+{
+    spec.success_title = failure.title;
+    spec.failure = std::move(failure);
+    book.nothing_found_title = book_title;
+    book.title = std::move(book_title);
+    book.survey_type = survey_type(options);
+    book.note = std::move(note);
+}
+
+void CollectThenWrite::run(ImportContext& ctx, const std::string& input_path, const ReadPhase& read,
+                           const OpenPhase& on_input_open) const
+{
+    run_converter(
+        ctx, input_path, spec, read, [this](Conversion& c) { return write_station_table(c, book); }, on_input_open);
+}
+
 }  // namespace qrb

@@ -58,6 +58,20 @@ struct StationTableOptions {
 // output left empty) when nothing was collected.
 bool write_station_table(Conversion& conv, const StationTableOptions& options);
 
+// The frame most collect-then-write converters share: the failure handling,
+// whose title is also the success title; the book's title, also the title of
+// the nothing-found box; the survey type of the window's options; the note.
+// The rest of `spec` and `book` can be changed before run().
+struct CollectThenWrite {
+    CollectThenWrite(const ImportOptions& options, FailurePolicy failure, std::string book_title, std::string note);
+    // run_converter with write_station_table as the end.
+    void run(ImportContext& ctx, const std::string& input_path, const ReadPhase& read,
+             const OpenPhase& on_input_open = {}) const;
+
+    ConverterSpec spec;
+    StationTableOptions book;
+};
+
 // One "#stazione#" block: tag, name, height, note and the reading lines.
 void write_station_block(Conversion& conv, const StationRecord& station, const StationTableOptions& options);
 

@@ -34,9 +34,9 @@ void convert_angle(float& angle, int mode)
 {
     const double a = angle;
     if (mode == kDegreesToGon)
-        angle = static_cast<float>(a * 200.0 / 180.0);
+        angle = to_single(a * 200.0 / 180.0);
     else if (mode == kGonToRadians)
-        angle = static_cast<float>(gon_to_radians(a));
+        angle = to_single(gon_to_radians(a));
 }
 
 double dms_to_radians(std::string_view text)

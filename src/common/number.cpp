@@ -212,6 +212,13 @@ std::string num_single(float value) { return general_form(static_cast<double>(va
 std::string str_double(double value) { return general_form(value, 15, true); }
 std::string num_double(double value) { return general_form(value, 15, false); }
 
+float to_single(double value)
+{
+    if (!std::isfinite(value) || std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max()))
+        fail(kOverflow);
+    return static_cast<float>(value);
+}
+
 std::int16_t to_int16(double value)
 {
     if (!std::isfinite(value)) fail(kOverflow);

@@ -20,6 +20,11 @@ void imp_gif10_12(ImportContext& ctx, const std::string& input_path);
 void imp_tca1100(ImportContext& ctx, const std::string& input_path);
 void imp_tca1100_tc1000(ImportContext& ctx, const std::string& input_path);
 void imp_gre_gif12(ImportContext& ctx, const std::string& input_path);
+void imp_gre4(ImportContext& ctx, const std::string& input_path);
+void imp_tcr_gsi(ImportContext& ctx, const std::string& input_path);
+void imp_stonex_gsi(ImportContext& ctx, const std::string& input_path);
+void imp_lw300(ImportContext& ctx, const std::string& input_path);
+void imp_tcr1101(ImportContext& ctx, const std::string& input_path);
 
 // GNSS project exports
 void imp_dc(ImportContext& ctx, const std::string& input_path);

@@ -16,6 +16,11 @@ constexpr std::pair<std::string_view, Converter> kConverters[] = {
     {"imp_tca1100", &imp_tca1100},
     {"imp_tca1100_tc1000", &imp_tca1100_tc1000},
     {"imp_gre_gif12", &imp_gre_gif12},
+    {"imp_gre4", &imp_gre4},
+    {"imp_tcr_gsi", &imp_tcr_gsi},
+    {"imp_stonex_gsi", &imp_stonex_gsi},
+    {"imp_lw300", &imp_lw300},
+    {"imp_tcr1101", &imp_tcr1101},
     // GNSS project exports
     {"imp_dc", &imp_dc},
     {"imp_dc6", &imp_dc6},

@@ -146,6 +146,20 @@ TEST(WholeNumbers, OutOfRangeIsOverflow)
     EXPECT_EQ(to_int32(-2147483648.0), -2147483647 - 1);
 }
 
+TEST(WholeNumbers, SinglePrecisionStoreOverflows)
+{
+    EXPECT_EQ(to_single(123.45678), 123.45678f);
+    EXPECT_EQ(to_single(-3.4e38), -3.4e38f);
+    for (double v : {1e39, -1e300, std::numeric_limits<double>::infinity()}) {
+        try {
+            to_single(v);
+            FAIL() << v;
+        } catch (const RunError& e) {
+            EXPECT_EQ(e.code(), 6);
+        }
+    }
+}
+
 TEST(MaskFormat, DigitsAndRounding)
 {
     const struct {

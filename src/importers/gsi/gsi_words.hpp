@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/tables.hpp"
 #include "common/work_state.hpp"
 
 namespace qrb::gsi {
@@ -35,6 +36,24 @@ std::string nonzero_whole(std::string_view data);
 // (halves to even), is not 0 gives that number; otherwise its zeros become
 // blanks, the ends are trimmed, and an empty result gives "NN".
 std::string code_word(std::string_view data);
+
+// Names and codes of the fixed-column formats: a data text whose value, to
+// the nearest whole number (halves to even), is not 0 gives that number
+// ("00012AB3" gives 12); otherwise the leading-zero rule, empty when nothing
+// is left.
+std::string number_or_name(std::string_view data);
+
+// The number of a word's text held in single precision, then divided, as the
+// station table keeps it. A value beyond single precision fails (6).
+float single_value(std::string_view text, double divisor = 1);
+
+// A GSI-8 measurement line read at fixed columns: the target name of word 1
+// (when it leaves nothing, of the last 8 characters of the line, which may
+// leave an empty name), Hz of word 2 and V of word 3 divided by 100000, the
+// distance of word 4 divided by 1000, the target height of word 6 as written
+// (data only, or sign and data), and the code of the last 8 characters by
+// number_or_name ("NN" when nothing is left).
+Reading gsi8_fixed_reading(std::string_view line, bool signed_target_height);
 
 // A value copied digit for digit from the data field at `column` of a line,
 // as the recorders that write fixed decimals are read: the whole part is the

@@ -1,11 +1,11 @@
 // Leica (Wild) Gif 10: GSI-8 lines read at fixed columns. "41" code blocks
 // open a station (block 41) or set the instrument height (60) or the target
 // height (61); "11" lines are measurements. Collect-then-write.
-#include "book/converter.hpp"
 #include "book/station_table.hpp"
 #include "common/failure.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
+#include "importers/gsi/gsi_boxes.hpp"
 #include "importers/gsi/gsi_words.hpp"
 #include "importers/importers.hpp"
 
@@ -27,14 +27,12 @@ constexpr long long kDistanceColumn = 56;
 // rule; empty when nothing is left.
 std::string gif_name(std::string_view line, long long column)
 {
-    const std::string field = trim(mid(line, column, 8));
-    std::string name = gsi::nonzero_whole(field);
-    return name.empty() ? gsi::clean_name(field) : name;
+    return gsi::number_or_name(trim(mid(line, column, 8)));
 }
 
 float scaled(std::string_view line, long long column, double divisor)
 {
-    return static_cast<float>(val(mid(line, column, 8)) / divisor);
+    return to_single(val(mid(line, column, 8)) / divisor);
 }
 
 void read_gif10(Conversion& c)
@@ -47,13 +45,9 @@ void read_gif10(Conversion& c)
         if (kind == "41") {
             const std::string block = mid(line, kBlockCodeColumn, 2);
             if (block == "41") {
-                std::string name = gif_name(line, kWord2Column);
-                if (name.empty()) {
-                    name = "s_non_valida";
-                    c.box("Il file contiene un nome stazione non valido!", "Importa file Leica GSI",
-                          Icon::Exclamation);
-                }
-                stations.add(std::move(name), 0, "stazione");
+                stations.add(gsi::station_name_or(c, gif_name(line, kWord2Column), "s_non_valida",
+                                                  "Importa file Leica GSI"),
+                             0, "stazione");
             } else if (block == "60") {
                 // An instrument height needs the station it belongs to.
                 if (stations.empty()) fail(kInvalidArgument);
@@ -80,18 +74,9 @@ void read_gif10(Conversion& c)
 
 void imp_gif10(ImportContext& ctx, const std::string& input_path)
 {
-    ConverterSpec spec;
-    spec.failure = FailurePolicy::standard_naming_station("GIF", kTitle);
-    spec.success_title = kTitle;
-
-    StationTableOptions book;
-    book.title = kBookTitle;
-    book.survey_type = survey_type(ctx.options);
-    book.note = "File formato Leica (Wild) GIF 10";
-    book.nothing_found_title = kBookTitle;
-
-    run_converter(ctx, input_path, spec, read_gif10,
-                  [&book](Conversion& c) { return write_station_table(c, book); });
+    const CollectThenWrite frame(ctx.options, FailurePolicy::standard_naming_station("GIF", kTitle), kBookTitle,
+                                 "File formato Leica (Wild) GIF 10");
+    frame.run(ctx, input_path, read_gif10);
 }
 
 }  // namespace qrb

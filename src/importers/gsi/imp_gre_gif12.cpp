@@ -41,7 +41,7 @@ std::string gre_name(std::string_view line, long long column)
     return trim(replace_all(field, "0", " "));
 }
 
-float metres(std::string_view line, long long column) { return static_cast<float>(field_value(line, column) / 1000); }
+float metres(std::string_view line, long long column) { return to_single(field_value(line, column) / 1000); }
 
 // A vertex sighted by a 199 or 201 block, for the next measurement only.
 struct PendingVertex {
@@ -75,8 +75,8 @@ void read_gre_gif12(Conversion& c)
             Reading& r = stations.back().add_reading();
             const std::string own_name = gre_name(line, kWord1Column);
             r.target = vertex.set ? "V" + (vertex.name.empty() ? own_name : vertex.name) : own_name;
-            r.hz = static_cast<float>(field_value(line, kWord2Column) / 100000);
-            r.v = static_cast<float>(field_value(line, kWord3Column) / 100000);
+            r.hz = to_single(field_value(line, kWord2Column) / 100000);
+            r.v = to_single(field_value(line, kWord3Column) / 100000);
             r.dist = metres(line, kWord4Column);
             r.note = num_double(val(mid(line, kNoteColumn)));
             r.code = r.note;

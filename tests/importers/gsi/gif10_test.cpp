@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "importers/gsi/gsi8_lines.hpp"
+#include "importers/gsi/gsi_test_lines.hpp"
 #include "importers/importers.hpp"
 #include "support/harness.hpp"
 
@@ -79,11 +79,7 @@ TEST(Gif10, NothingFoundAndLinesWithoutAStation)
         "box|excl|Importazione file Wild GIF 10|File non valido, importazione fallita.|ok";
     const std::string malformed =
         "box|excl|" + kTitle + "|Il file GIF risulta non conforme alle specifiche, l'importazione è impossibile|ok";
-    const struct {
-        const char* name;
-        std::string input;
-        std::string box;
-    } cases[] = {
+    const std::vector<test::RefusedCase> cases = {
         {"empty input", "", nothing_found},
         {"target height and other blocks only",
          crlf({block("00000061", {"00000160"}), block("00000062", {"00000001"}), "210001"}), nothing_found},
@@ -94,14 +90,7 @@ TEST(Gif10, NothingFoundAndLinesWithoutAStation)
                measurement("00000001", "00000001", "00000002", "00000003")}),
          malformed},
     };
-    for (const auto& c : cases) {
-        Harness h;
-        h.cli();
-        const auto r = h.run(imp_gif10, c.input);
-        EXPECT_TRUE(r.book_exists) << c.name;
-        EXPECT_EQ(r.book, "") << c.name;
-        EXPECT_EQ(r.boxes, std::vector<std::string>{c.box}) << c.name;
-    }
+    test::expect_refused(imp_gif10, cases);
 }
 
 TEST(Gif10, ShortLinesReadWhatTheyHave)

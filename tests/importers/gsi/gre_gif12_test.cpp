@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "importers/gsi/gsi8_lines.hpp"
+#include "importers/gsi/gsi_test_lines.hpp"
 #include "importers/importers.hpp"
 #include "support/harness.hpp"
 
