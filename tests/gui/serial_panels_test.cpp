@@ -109,27 +109,6 @@ TEST_F(PanelsTest, FolderChooserFillsTheFieldOnlyWithAFolder)
     EXPECT_EQ(s(panel.dir_scarico->text()), "/dati/scarico");
 }
 
-TEST_F(PanelsTest, ApplyButtonWritesTheSettingsAndReturnsToTheMainPanel)
-{
-    SerialController controller({state, ui, store, shell, window, dir.path().string()}, &config_host, &download_host);
-    controller.btn_config_Click();
-    EXPECT_EQ(window.panel, Panel::Config);
-    ConfigPanel* panel = controller.config_panel();
-    panel->porta->setCurrentIndex(2);
-    panel->txt_timeout->setText(QStringLiteral(" 30 "));
-    panel->txt_est->setText(QStringLiteral(" raw "));
-    panel->txt_seqf->setText(QStringLiteral(" END "));
-    panel->Command4->click();
-    EXPECT_EQ(window.panel, Panel::Main);
-    EXPECT_EQ(window.status, "Importa le misure o configura i parametri di comunicazione");
-    EXPECT_EQ(store.writes.size(), 15u);
-    EXPECT_EQ(store.get("Quarel_3D", "import", "porta", ""), " 2");
-    EXPECT_EQ(store.get("Quarel_3D", "import", "timeout", ""), "30");
-    EXPECT_EQ(state.download_extension, "RAW");
-    EXPECT_EQ(controller.section().params().timeout_seconds, 30);
-    EXPECT_EQ(controller.section().params().end_sequence, "END");
-}
-
 TEST_F(PanelsTest, DownloadPanelControls)
 {
     DownloadPanel panel;

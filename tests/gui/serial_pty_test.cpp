@@ -18,7 +18,7 @@
 #include "app/dispatch.hpp"
 #include "app/handler_error.hpp"
 #include "download/download_fakes.hpp"
-#include "importers/gsi/gsi8_lines.hpp"
+#include "importers/gsi/gsi_test_lines.hpp"
 #include "platform/qt/qt_serial_port.hpp"
 #include "pty_pair.hpp"
 #include "support/harness.hpp"
@@ -28,12 +28,6 @@
 
 namespace qrb::test {
 namespace {
-
-// A GSI-8 word as the instrument sends it.
-std::string word(const std::string& wi, const std::string& data, char sign = '+')
-{
-    return w8(wi, std::string(8 - data.size(), '0') + data, sign, "..10");
-}
 
 // The window as the download sees it, converting with the real dispatch in
 // command-line mode.
@@ -91,11 +85,11 @@ TEST_F(SerialPtyTest, DownloadsAGsiRecordingAndConvertsIt)
     controller.load_commands("gsigen.txt");
 
     const std::vector<std::string> recording = {
-        word("11", "00000001") + word("84", "0") + word("85", "0") + word("86", "0") + word("88", "00001550") +
-            word("71", "0000STAZ"),
-        word("11", "00000101") + word("21", "12345678", '-') + word("22", "09876543") + word("31", "00012345") +
-            word("87", "00001600") + word("71", "000CASA0"),
-        word("11", "00000102") + word("21", "20000000") + word("22", "10000000") + word("71", "00000012"),
+        word8("11", "00000001") + word8("84", "0") + word8("85", "0") + word8("86", "0") + word8("88", "00001550") +
+            word8("71", "0000STAZ"),
+        word8("11", "00000101") + word8("21", "12345678", '-') + word8("22", "09876543") + word8("31", "00012345") +
+            word8("87", "00001600") + word8("71", "000CASA0"),
+        word8("11", "00000102") + word8("21", "20000000") + word8("22", "10000000") + word8("71", "00000012"),
     };
     const std::string first = crlf({recording[0], recording[1]}).substr(0, 70);
     const std::string rest = crlf(recording).substr(70) + "END\r\n";
