@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 bash scripts/deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQRB_BUILD_GUI=ON >/dev/null
 cmake --build build
 ctest --test-dir build --output-on-failure -j "$(nproc)"

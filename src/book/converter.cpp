@@ -1,10 +1,28 @@
 #include "book/converter.hpp"
 
 #include <optional>
+#include <utility>
 
 #include "common/failure.hpp"
 
 namespace qrb {
+
+ConverterSpec streaming_spec(FailurePolicy failure, std::string success_title)
+{
+    ConverterSpec spec;
+    spec.failure = std::move(failure);
+    spec.collect_then_write = false;
+    spec.clear_stations = false;
+    spec.scratch_lists = {};
+    spec.success_title = std::move(success_title);
+    return spec;
+}
+
+bool finish_with_trailer(Conversion& conv)
+{
+    write_trailer(conv.out);
+    return true;
+}
 
 int Conversion::box(const std::string& text, const std::string& title, Icon icon, Buttons buttons)
 {

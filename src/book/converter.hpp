@@ -26,6 +26,10 @@ struct ConverterSpec {
     std::string success_title;
 };
 
+// A converter that writes the book as it reads: it uses no tables, and
+// what it wrote before a failure stays in the output.
+ConverterSpec streaming_spec(FailurePolicy failure, std::string success_title);
+
 // One running conversion, handed to the converter's phases.
 class Conversion {
 public:
@@ -52,6 +56,8 @@ using ReadPhase = std::function<void(Conversion&)>;
 // Writes the end of the book; returns false when nothing was written (the
 // nothing-found box was shown), so that no success box follows.
 using FinishPhase = std::function<bool(Conversion&)>;
+// The end of a streaming converter's book: the trailer.
+bool finish_with_trailer(Conversion& conv);
 // Runs right after the input is opened, before the busy pointer and the
 // output choice (there is no output yet).
 using OpenPhase = std::function<void(ImportContext&, LineReader&)>;

@@ -1,10 +1,20 @@
 #include "book/import_context.hpp"
 
+#include <ctime>
 #include <filesystem>
 
 #include "common/text.hpp"
 
 namespace qrb {
+
+LocalDateTime ImportContext::now() const
+{
+    if (clock) return clock();
+    const std::time_t t = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&t, &local);
+    return LocalDateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min};
+}
 
 std::string survey_type(const ImportOptions& options)
 {

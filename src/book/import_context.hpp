@@ -1,6 +1,7 @@
 #pragma once
 // What a converter is given: the shared work state, the user interface, the
 // window's options and the command-line output path.
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -17,13 +18,27 @@ struct ImportOptions {
     int op_gen = 0;        // "GSI doppia precisione"
 };
 
+// A local date and time, to the minute.
+struct LocalDateTime {
+    int year = 0;
+    int month = 0;  // 1..12
+    int day = 0;    // 1..31
+    int hour = 0;   // 0..23
+    int minute = 0;
+};
+
+// Where a converter that writes the date of the conversion takes it from.
+using Clock = std::function<LocalDateTime()>;
+
 struct ImportContext {
     WorkState& state;
     Ui& ui;
     const ImportOptions& options;
     std::string command_line_path;  // not empty: command-line mode
+    Clock clock = {};               // empty: the system's local time
 
     bool command_line_mode() const { return !command_line_path.empty(); }
+    LocalDateTime now() const;
 };
 
 // "OD" when tipo_od is chosen, else "IZ" when tipo_iz is, else empty.

@@ -8,9 +8,12 @@ namespace qrb {
 
 namespace {
 
-bool nothing_found(const WorkState& state, StationTableOptions::NothingFound test)
+bool nothing_found(const WorkState& state, const StationTableOptions& options)
 {
     using NF = StationTableOptions::NothingFound;
+    if (options.nothing_found_needs_list1_empty && !state.lista_pti[1].empty()) return false;
+    if (options.found_elsewhere && options.found_elsewhere(state)) return false;
+    const NF test = options.nothing_found;
     const bool no_stations = state.station_table.empty();
     const bool no_known = state.lista_pti[0].empty();
     const bool no_bases = state.gnss_base_table.empty();
@@ -58,7 +61,7 @@ bool write_station_table(Conversion& conv, const StationTableOptions& options)
 {
     using ES = StationTableOptions::EmptyStation;
     WorkState& state = conv.state;
-    if (nothing_found(state, options.nothing_found)) {
+    if (nothing_found(state, options)) {
         conv.box(kNothingFound, options.nothing_found_title, Icon::Exclamation);
         return false;
     }
@@ -93,6 +96,24 @@ bool write_station_table(Conversion& conv, const StationTableOptions& options)
     if (options.write_geo_points) options.write_geo_points(conv);
     write_trailer(conv.out);
     return true;
+}
+
+CollectThenWrite::CollectThenWrite(const ImportOptions& options, FailurePolicy failure, std::string book_title,
+                                   std::string note)
+{
+    spec.success_title = failure.title;
+    spec.failure = std::move(failure);
+    book.nothing_found_title = book_title;
+    book.title = std::move(book_title);
+    book.survey_type = survey_type(options);
+    book.note = std::move(note);
+}
+
+void CollectThenWrite::run(ImportContext& ctx, const std::string& input_path, const ReadPhase& read,
+                           const OpenPhase& on_input_open) const
+{
+    run_converter(
+        ctx, input_path, spec, read, [this](Conversion& c) { return write_station_table(c, book); }, on_input_open);
 }
 
 }  // namespace qrb

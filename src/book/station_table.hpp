@@ -24,6 +24,8 @@ struct StationTableOptions {
         StationsBasesKnownGeoPoints,   // ... and no geographic point
     };
     NothingFound nothing_found = NothingFound::Stations;
+    bool nothing_found_needs_list1_empty = false;  // scratch list 1 counts as something found too
+    std::function<bool(const WorkState&)> found_elsewhere;  // what else a converter counts as found
     std::string nothing_found_title;  // the box title (UTF-8)
 
     // Field 6 of a reading line from the reading's code or its note; field 7
@@ -46,7 +48,8 @@ struct StationTableOptions {
 
     bool known_points = false;  // write scratch list 0 as "#passnoto#" items
 
-    // The GNSS sections, written by their own routines.
+    // The GNSS sections, written by their own routines (book/gnss.hpp:
+    // gnss_bases_writer and write_geo_points).
     std::function<void(Conversion&)> write_gnss_bases;   // after the header
     std::function<void(Conversion&)> write_geo_points;   // after the known points
 };
@@ -54,6 +57,20 @@ struct StationTableOptions {
 // Writes the book; returns false (after the nothing-found box, with the
 // output left empty) when nothing was collected.
 bool write_station_table(Conversion& conv, const StationTableOptions& options);
+
+// The frame most collect-then-write converters share: the failure handling,
+// whose title is also the success title; the book's title, also the title of
+// the nothing-found box; the survey type of the window's options; the note.
+// The rest of `spec` and `book` can be changed before run().
+struct CollectThenWrite {
+    CollectThenWrite(const ImportOptions& options, FailurePolicy failure, std::string book_title, std::string note);
+    // run_converter with write_station_table as the end.
+    void run(ImportContext& ctx, const std::string& input_path, const ReadPhase& read,
+             const OpenPhase& on_input_open = {}) const;
+
+    ConverterSpec spec;
+    StationTableOptions book;
+};
 
 // One "#stazione#" block: tag, name, height, note and the reading lines.
 void write_station_block(Conversion& conv, const StationRecord& station, const StationTableOptions& options);

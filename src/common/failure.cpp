@@ -11,7 +11,9 @@ std::string error_description(int code)
     case kSubscript: return "Indice non compreso nell'intervallo";
     case kDivisionByZero: return "Divisione per zero";
     case kTypeMismatch: return "Tipo non corrispondente";
+    case kInternalError: return "Errore interno";
     case kFileNotFound: return "Impossibile trovare il file";
+    case kBadRecordLength: return "Lunghezza record errata";
     case kPastEndOfInput: return "Input oltre la fine del file";
     case kDeviceUnavailable: return "Periferica non disponibile";
     case kDiskFull: return "Disco pieno";
@@ -20,6 +22,9 @@ std::string error_description(int code)
     case kDialogCancelled: return "Operazione annullata";
     case kPortInvalid: return "Numero di porta non valido";
     case kPortAlreadyOpen: return "Porta già aperta";
+    case kInvalidPropertyValue: return "Valore della proprietà non valido";
+    case kPortSetupFailed: return "Impossibile impostare lo stato della comunicazione";
+    case kPortNotOpen: return "Operazione valida solo quando la porta è aperta";
     default: return "Errore definito dall'applicazione o dall'oggetto";
     }
 }

@@ -13,7 +13,9 @@ enum ErrorCode : int {
     kSubscript = 9,          // index out of range
     kDivisionByZero = 11,
     kTypeMismatch = 13,
+    kInternalError = 51,     // a failure that is none of the run time's own
     kFileNotFound = 53,
+    kBadRecordLength = 59,
     kDeviceUnavailable = 68,
     kDiskFull = 61,
     kPathFileAccess = 75,
@@ -22,6 +24,9 @@ enum ErrorCode : int {
     kDialogCancelled = 32755,
     kPortInvalid = 8002,
     kPortAlreadyOpen = 8005,
+    kInvalidPropertyValue = 380,  // a setting the device cannot take
+    kPortNotOpen = 8018,          // an operation that needs the port open
+    kPortSetupFailed = 8015,      // the port could not be set up
 };
 
 // The Italian description of a run-time error code.

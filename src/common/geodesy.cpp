@@ -23,6 +23,9 @@ const Ellipsoid* ellipsoid_of(int code)
     return nullptr;
 }
 
+// Pi as the converters write it.
+constexpr double kPi = 3.14159265358979;
+
 double truncate_rounded(double value) { return std::trunc(std::round(value * 1e9) / 1e9); }
 
 }  // namespace
@@ -31,9 +34,9 @@ void convert_angle(float& angle, int mode)
 {
     const double a = angle;
     if (mode == kDegreesToGon)
-        angle = static_cast<float>(a * 200.0 / 180.0);
+        angle = to_single(a * 200.0 / 180.0);
     else if (mode == kGonToRadians)
-        angle = static_cast<float>(a * 3.14159265358979 / 200.0);
+        angle = to_single(gon_to_radians(a));
 }
 
 double dms_to_radians(std::string_view text)
@@ -65,14 +68,21 @@ void geodetic_to_ecef(double n, double h, int ellipsoid, double latitude, double
     if (const Ellipsoid* e = ellipsoid_of(ellipsoid)) z = (n * e->k + h) * std::sin(latitude);
 }
 
-Ecef find_point_ecef(const std::string& name, const GeoPointTable& table)
+double degrees_to_radians(double degrees) { return degrees * kPi / 180.0; }
+double gon_to_radians(double gon) { return gon * kPi / 200.0; }
+
+Ecef wgs84_to_ecef(double latitude, double longitude, double h)
 {
     Ecef out;
-    if (const GeoPointRecord* p = table.find(name)) {
-        const double n = prime_vertical_radius(p->lat, 3);
-        geodetic_to_ecef(n, p->h, 3, p->lat, p->lon, out.x, out.y, out.z);
-    }
+    const double n = prime_vertical_radius(latitude, 3);
+    geodetic_to_ecef(n, h, 3, latitude, longitude, out.x, out.y, out.z);
     return out;
+}
+
+Ecef find_point_ecef(const std::string& name, const GeoPointTable& table)
+{
+    if (const GeoPointRecord* p = table.find(name)) return wgs84_to_ecef(p->lat, p->lon, p->h);
+    return {};
 }
 
 }  // namespace qrb

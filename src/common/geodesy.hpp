@@ -24,6 +24,14 @@ double prime_vertical_radius(double latitude, int ellipsoid);
 void geodetic_to_ecef(double n, double h, int ellipsoid, double latitude, double longitude, double& x, double& y,
                       double& z);
 
+// Degrees and gon to radians, computed as x * 3.14159265358979 / 180 (200).
+double degrees_to_radians(double degrees);
+double gon_to_radians(double gon);
+
+// Geocentric coordinates on WGS84 of a latitude and longitude (radians) and
+// an ellipsoidal height.
+Ecef wgs84_to_ecef(double latitude, double longitude, double h);
+
 // The geocentric WGS84 coordinates of the first point of the table whose
 // name equals `name` without regard to case; 0, 0, 0 when there is none.
 Ecef find_point_ecef(const std::string& name, const GeoPointTable& table);

@@ -2,10 +2,9 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <limits>
-#include <optional>
 
 #include "common/failure.hpp"
 
@@ -16,71 +15,32 @@ namespace {
 bool skipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-// The significant digits of a positive value rounded to a number of digits,
-// and the decimal exponent of the first digit.
-struct Digits {
-    char digit[24];
-    std::size_t count = 0;
-    int exponent = 0;
-};
-
-// Rounds on the exact binary value, halves to even.
-void exact_digits(double value, int digits, Digits& d)
+// The seven significant digits of a single-precision value between 1E-04 and
+// 1E+07, computed in double where the rounding is beyond doubt: a single's
+// mantissa times a power of ten up to 1E+10 is off by at most one double
+// rounding, far below the margin kept from a half. Doubtful cases (near or
+// exact halves) return false and go the exact way.
+bool seven_digits(double value, char* mantissa, int& exponent)
 {
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
-    // buf holds d[.ddd]e±XX
-    d.count = 0;
-    const char* p = buf;
-    for (; *p != 'e'; ++p)
-        if (*p != '.') d.digit[d.count++] = *p;
-    ++p;
-    if (*p == '+') ++p;
-    std::from_chars(p, res.ptr, d.exponent);
-}
-
-// The same by scaling with a power of ten, several times faster. Scaling
-// errs by a few units in the last binary place, far below the rounding
-// step for up to 7 digits: a result is taken only when the scaled value is
-// clearly away from a halfway point; otherwise the caller uses exact_digits.
-constexpr int kMaxScaledDigits = 7;
-
-bool scaled_digits(double value, int digits, Digits& d)
-{
-    constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    auto scale = [&](double v, int power) {  // v * 10^power, exact powers only
-        while (power > 22) {
-            v *= kPow10[22];
-            power -= 22;
-        }
-        while (power < -22) {
-            v /= kPow10[22];
-            power += 22;
-        }
-        return power >= 0 ? v * kPow10[power] : v / kPow10[-power];
-    };
-    d.exponent = static_cast<int>(std::floor(std::log10(value)));
-    const double low = kPow10[digits - 1];
-    const double high = kPow10[digits];
-    double scaled = scale(value, digits - 1 - d.exponent);
-    if (scaled < low) {  // log10 rounded up near a power of ten
-        --d.exponent;
-        scaled = scale(value, digits - 1 - d.exponent);
-    } else if (scaled >= high) {
-        ++d.exponent;
-        scaled = scale(value, digits - 1 - d.exponent);
+    static constexpr double kPow10[] = {1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
+    if (!(value >= 1e-4 && value < 1e7)) return false;
+    int e = 6;
+    while (e > -4 && value < kPow10[e + 4]) --e;
+    const double y = value * kPow10[6 - e + 4];
+    const double whole = std::floor(y);
+    const double frac = y - whole;
+    if (std::fabs(frac - 0.5) < 1e-6) return false;
+    auto r = static_cast<std::uint64_t>(whole) + (frac > 0.5 ? 1 : 0);
+    if (r == 10000000) {
+        r = 1000000;
+        ++e;
     }
-    if (!(scaled >= low && scaled < high)) return false;
-    const double whole = std::floor(scaled);
-    const double fraction = scaled - whole;
-    if (std::fabs(fraction - 0.5) < 1e-6) return false;  // too near a halfway point to tell
-    auto rounded = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
-    if (rounded == static_cast<std::uint64_t>(high)) {
-        rounded /= 10;
-        ++d.exponent;
+    if (r < 1000000 || r > 9999999 || e > 6) return false;
+    for (int k = 6; k >= 0; --k) {
+        mantissa[k] = static_cast<char>('0' + r % 10);
+        r /= 10;
     }
-    d.count = static_cast<std::size_t>(std::to_chars(d.digit, d.digit + sizeof d.digit, rounded).ptr - d.digit);
+    exponent = e;
     return true;
 }
 
@@ -89,7 +49,7 @@ bool scaled_digits(double value, int digits, Digits& d)
 std::string general_form(double value, int digits, bool leading_blank)
 {
     if (!std::isfinite(value)) fail(kOverflow);
-    char out[64];
+    char out[48];
     std::size_t n = 0;
     if (value < 0) {
         out[n++] = '-';
@@ -102,68 +62,49 @@ std::string general_form(double value, int digits, bool leading_blank)
         return std::string(out, n);
     }
 
-    Digits d;
-    if (digits > kMaxScaledDigits || !scaled_digits(value, digits, d)) exact_digits(value, digits, d);
-    std::size_t count = d.count;
-    while (count > 1 && d.digit[count - 1] == '0') --count;
-    const int exponent = d.exponent;
-    auto put = [&](const char* from, std::size_t length) {
-        std::memcpy(out + n, from, length);
-        n += length;
-    };
-    auto zeros = [&](std::size_t length) {
-        std::memset(out + n, '0', length);
-        n += length;
-    };
+    char mantissa[24];
+    std::size_t m = 0;
+    int exponent = 0;
+    if (digits == 7 && seven_digits(value, mantissa, exponent)) {
+        m = 7;
+    } else {
+        // d.ddddddde±XX: the digits, rounded from the exact binary value.
+        char sci[48];
+        const auto res = std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, digits - 1);
+        const char* e = sci;
+        while (*e != 'e') ++e;
+        for (const char* p = sci; p < e; ++p)
+            if (*p != '.') mantissa[m++] = *p;
+        std::from_chars(e + (e[1] == '+' ? 2 : 1), res.ptr, exponent);
+    }
+    while (m > 1 && mantissa[m - 1] == '0') --m;
 
     if (exponent < -4 || exponent >= digits) {
-        out[n++] = d.digit[0];
-        if (count > 1) {
+        out[n++] = mantissa[0];
+        if (m > 1) {
             out[n++] = '.';
-            put(d.digit + 1, count - 1);
+            for (std::size_t k = 1; k < m; ++k) out[n++] = mantissa[k];
         }
         out[n++] = 'E';
         out[n++] = exponent < 0 ? '-' : '+';
         const int magnitude = exponent < 0 ? -exponent : exponent;
         if (magnitude < 10) out[n++] = '0';
         n = static_cast<std::size_t>(std::to_chars(out + n, out + sizeof out, magnitude).ptr - out);
-    } else if (exponent < 0) {
+        return std::string(out, n);
+    }
+    if (exponent < 0) {
         out[n++] = '.';
-        zeros(static_cast<std::size_t>(-exponent - 1));
-        put(d.digit, count);
-    } else if (const auto whole = static_cast<std::size_t>(exponent) + 1; count <= whole) {
-        put(d.digit, count);
-        zeros(whole - count);
-    } else {
-        put(d.digit, whole);
+        for (int k = 0; k < -exponent - 1; ++k) out[n++] = '0';
+        for (std::size_t k = 0; k < m; ++k) out[n++] = mantissa[k];
+        return std::string(out, n);
+    }
+    const auto whole = static_cast<std::size_t>(exponent) + 1;
+    for (std::size_t k = 0; k < whole; ++k) out[n++] = k < m ? mantissa[k] : '0';
+    if (m > whole) {
         out[n++] = '.';
-        put(d.digit + whole, count - whole);
+        for (std::size_t k = whole; k < m; ++k) out[n++] = mantissa[k];
     }
     return std::string(out, n);
-}
-
-// The common case of val: a sign and plain digits that end the text or stop
-// at a character that cannot continue a number. Nothing when the text needs
-// the general reading (blanks, a point, an exponent, too many digits).
-std::optional<double> plain_integer(std::string_view text)
-{
-    std::size_t i = 0;
-    const std::size_t n = text.size();
-    bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    const std::size_t first = i;
-    std::uint64_t value = 0;
-    for (; i < n && is_digit(text[i]); ++i) {
-        if (value >= 100000000000000ULL) return std::nullopt;  // beyond 15 digits
-        value = value * 10 + static_cast<std::uint64_t>(text[i] - '0');
-    }
-    if (i == first) return std::nullopt;
-    if (i < n) {
-        const char c = text[i];
-        if (skipped(c) || c == '.' || c == 'E' || c == 'e' || c == 'D' || c == 'd') return std::nullopt;
-    }
-    const auto magnitude = static_cast<double>(value);  // exact below 2^53
-    return negative ? -magnitude : magnitude;
 }
 
 }  // namespace
@@ -179,64 +120,81 @@ double round_half_even(double value)
 
 double val(std::string_view text)
 {
-    if (const std::optional<double> plain = plain_integer(text)) return *plain;
-
-    std::string number;  // sign, digits, ".", "e", exponent sign and digits
-    std::size_t i = 0;
+    // Numbers of up to 15 significant digits without exponent are computed
+    // exactly here; the others go through the library's correctly rounded
+    // reading of the same characters with the blanks taken out.
+    static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     const std::size_t n = text.size();
+    std::size_t i = 0;
     auto skip = [&] {
         while (i < n && skipped(text[i])) ++i;
     };
     skip();
+    bool negative = false;
     if (i < n && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-') number += '-';
+        negative = text[i] == '-';
         ++i;
     }
+    const std::size_t body = i;
     bool seen_digit = false;
     bool seen_point = false;
-    bool leading_zeros = true;  // zeros before the first other digit are dropped (the text stays short)
+    std::uint64_t mantissa = 0;
+    int significant = 0;
+    int decimals = 0;
     for (;;) {
         skip();
         if (i >= n) break;
         const char c = text[i];
-        if (c == '0' && leading_zeros) {
+        if (is_digit(c)) {
             seen_digit = true;
-        } else if (is_digit(c)) {
-            number += c;
-            seen_digit = true;
-            leading_zeros = false;
+            if (significant > 0 || c != '0') ++significant;
+            if (significant <= 15) mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+            if (seen_point) ++decimals;
         } else if (c == '.' && !seen_point) {
-            if (leading_zeros) number += '0';
-            number += '.';
             seen_point = true;
-            leading_zeros = false;
         } else {
             break;
         }
         ++i;
     }
     if (!seen_digit) return 0.0;
-    if (leading_zeros) number += '0';
+    const std::size_t digits_end = i;
+
+    std::size_t exponent_end = i;
     if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
         std::size_t j = i + 1;
-        std::string exponent = "e";
         auto skip_j = [&] {
             while (j < n && skipped(text[j])) ++j;
         };
         skip_j();
-        if (j < n && (text[j] == '+' || text[j] == '-')) {
-            if (text[j] == '-') exponent += '-';
-            ++j;
-        }
-        bool exponent_digit = false;
+        if (j < n && (text[j] == '+' || text[j] == '-')) ++j;
         for (;;) {
             skip_j();
             if (j >= n || !is_digit(text[j])) break;
-            if (exponent.size() < 12) exponent += text[j];  // keeps huge exponents huge
-            exponent_digit = true;
             ++j;
+            exponent_end = j;
         }
-        if (exponent_digit) number += exponent;
+    }
+    if (exponent_end == digits_end && significant <= 15 && decimals <= 22) {
+        const double v = static_cast<double>(mantissa) / kPow10[decimals];
+        return negative ? -v : v;
+    }
+
+    std::string number = negative ? "-" : "";
+    for (std::size_t k = body; k < digits_end; ++k)
+        if (!skipped(text[k])) number += text[k];
+    if (exponent_end > digits_end) {
+        number += 'e';
+        int exponent_digits = 0;
+        for (std::size_t k = digits_end + 1; k < exponent_end; ++k) {
+            const char c = text[k];
+            if (c == '-') number += '-';
+            if (is_digit(c) && exponent_digits < 12) {  // keeps huge exponents huge
+                number += c;
+                ++exponent_digits;
+            }
+        }
     }
     double result = 0;
     const auto res = std::from_chars(number.data(), number.data() + number.size(), result);
@@ -253,6 +211,13 @@ std::string str_single(float value) { return general_form(static_cast<double>(va
 std::string num_single(float value) { return general_form(static_cast<double>(value), 7, false); }
 std::string str_double(double value) { return general_form(value, 15, true); }
 std::string num_double(double value) { return general_form(value, 15, false); }
+
+float to_single(double value)
+{
+    if (!std::isfinite(value) || std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max()))
+        fail(kOverflow);
+    return static_cast<float>(value);
+}
 
 std::int16_t to_int16(double value)
 {

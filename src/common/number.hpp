@@ -25,6 +25,10 @@ std::string num_single(float value);
 std::string str_double(double value);
 std::string num_double(double value);
 
+// A value stored in a single-precision variable: the nearest float; beyond
+// the single-precision range it fails with overflow (6).
+float to_single(double value);
+
 // The nearest whole number, halves to the even neighbour.
 double round_half_even(double value);
 

@@ -13,16 +13,12 @@ namespace qrb {
 
 namespace {
 
-// True when `needle` is found by a plain search: one character that is no letter.
-bool plain_needle(std::string_view needle)
-{
-    return needle.size() == 1 && ucase(needle) == lcase(needle);
-}
-
-std::size_t find_folded(std::string_view haystack, std::string_view needle, bool plain)
+std::size_t find_folded(std::string_view haystack, std::string_view needle)
 {
     if (needle.empty()) return 0;
-    if (plain) return haystack.find(needle[0]);
+    const auto first = static_cast<unsigned char>(needle[0]);
+    const bool may_have_case = (first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z') || first >= 0x80;
+    if (!may_have_case && needle.size() == 1) return haystack.find(needle[0]);
     for (std::size_t k = 0; k + needle.size() <= haystack.size(); ++k)
         if (equal_ignore_case(haystack.substr(k, needle.size()), needle)) return k;
     return std::string_view::npos;
@@ -34,9 +30,8 @@ void split_fields(WorkState& state, std::string_view separator)
 {
     for (auto& f : state.line_fields) f.clear();
     std::string_view rest = state.work_line;
-    const bool plain = plain_needle(separator);
     for (std::size_t k = 1; k <= 22; ++k) {
-        const auto pos = find_folded(rest, separator, plain);
+        const auto pos = find_folded(rest, separator);
         if (pos == std::string_view::npos) break;
         state.line_fields[k].assign(rest.substr(0, pos));
         rest.remove_prefix(pos + 1);

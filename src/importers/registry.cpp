@@ -11,6 +11,23 @@ namespace {
 constexpr std::pair<std::string_view, Converter> kConverters[] = {
     // Leica and GSI word formats
     {"imp_gsi", &imp_gsi},
+    {"imp_gif10", &imp_gif10},
+    {"imp_gif10_12", &imp_gif10_12},
+    {"imp_tca1100", &imp_tca1100},
+    {"imp_tca1100_tc1000", &imp_tca1100_tc1000},
+    {"imp_gre_gif12", &imp_gre_gif12},
+    {"imp_gre4", &imp_gre4},
+    {"imp_tcr_gsi", &imp_tcr_gsi},
+    {"imp_stonex_gsi", &imp_stonex_gsi},
+    {"imp_lw300", &imp_lw300},
+    {"imp_tcr1101", &imp_tcr1101},
+    // GNSS project exports
+    {"imp_dc", &imp_dc},
+    {"imp_dc6", &imp_dc6},
+    {"imp_lgo_baseline", &imp_lgo_baseline},
+    {"imp_lgo_template", &imp_lgo_template},
+    {"imp_pgp", &imp_pgp},
+    {"imp_arvatec", &imp_arvatec},
 };
 
 }  // namespace

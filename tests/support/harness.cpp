@@ -52,7 +52,7 @@ RunResult Harness::run(const ConverterFn& converter, const std::string& input_by
     std::filesystem::remove(output_path());
     if (command_line_path.empty()) ui.save_result = output_path().string();
     ui.boxes.clear();
-    ImportContext ctx{state, ui, options, command_line_path};
+    ImportContext ctx{state, ui, options, command_line_path, clock};
     converter(ctx, input_path().string());
     RunResult r;
     r.book_exists = std::filesystem::exists(output_path());

@@ -43,6 +43,7 @@ struct Harness {
     ScriptedUi ui;
     ImportOptions options;
     std::string command_line_path;  // set by cli()
+    Clock clock;                    // empty: the system's local time
     TempDir dir;
 
     // Command-line mode: the output goes to the command-line path.

@@ -139,6 +139,50 @@ TEST(StationTable, KnownPointsOnlyAndNothingFound)
               std::vector<std::string>{"box|excl|Importazione file Prova|File non valido, importazione fallita.|ok"});
 }
 
+TEST(StationTable, NothingFoundVariants)
+{
+    using NF = StationTableOptions::NothingFound;
+    const struct {
+        NF test;
+        bool list1;
+        bool elsewhere;
+        std::vector<int> filled;  // 0: known point, 1: list 1, 2: base, 3: geographic point
+        bool found;
+    } cases[] = {
+        {NF::Stations, false, false, {0, 1, 2, 3}, false},
+        {NF::StationsKnownPoints, false, false, {0}, true},
+        {NF::StationsKnownPoints, false, false, {2, 3}, false},
+        {NF::StationsBasesKnownPoints, false, false, {2}, true},
+        {NF::StationsBasesKnownPoints, false, false, {3}, false},
+        {NF::StationsBasesKnownGeoPoints, false, false, {3}, true},
+        {NF::StationsBasesKnownPoints, true, false, {1}, true},
+        {NF::Stations, false, true, {}, true},
+    };
+    for (const auto& c : cases) {
+        Harness h;
+        h.cli();
+        auto options = test_options();
+        options.nothing_found = c.test;
+        options.nothing_found_needs_list1_empty = c.list1;
+        if (c.elsewhere) options.found_elsewhere = [](const WorkState&) { return true; };
+        options.known_points = false;
+        const auto filled = c.filled;
+        const auto fn = [options, filled](ImportContext& ctx, const std::string& path) {
+            run_converter(ctx, path, test_spec(kStandard), [filled](Conversion& conv) {
+                    for (int f : filled) {
+                        if (f == 0) conv.state.lista_pti[0].push_back("x");
+                        if (f == 1) conv.state.lista_pti[1].push_back("x");
+                        if (f == 2) conv.state.gnss_base_table.add("B");
+                        if (f == 3) conv.state.geo_point_table.add({});
+                    }
+                },
+                [options](Conversion& conv) { return write_station_table(conv, options); });
+        };
+        const auto r = h.run(fn, "");
+        EXPECT_EQ(r.book, c.found ? kHeader + kTrailer : "");
+    }
+}
+
 TEST(StationTable, ReducedFormsEndOnAStationWithoutReadings)
 {
     Harness h;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <limits>
 
 #include "common/failure.hpp"
@@ -165,6 +168,20 @@ TEST(WholeNumbers, OutOfRangeIsOverflow)
     EXPECT_EQ(to_int32(-2147483648.0), -2147483647 - 1);
 }
 
+TEST(WholeNumbers, SinglePrecisionStoreOverflows)
+{
+    EXPECT_EQ(to_single(123.45678), 123.45678f);
+    EXPECT_EQ(to_single(-3.4e38), -3.4e38f);
+    for (double v : {1e39, -1e300, std::numeric_limits<double>::infinity()}) {
+        try {
+            to_single(v);
+            FAIL() << v;
+        } catch (const RunError& e) {
+            EXPECT_EQ(e.code(), 6);
+        }
+    }
+}
+
 TEST(MaskFormat, DigitsAndRounding)
 {
     const struct {
@@ -184,6 +201,60 @@ TEST(MaskFormat, DigitsAndRounding)
         {1234.5678, "0.0", "1234.6"},
     };
     for (const auto& c : cases) EXPECT_EQ(format_with_mask(c.value, c.mask), c.expected) << c.value << " " << c.mask;
+}
+
+}  // namespace
+}  // namespace qrb
+
+namespace qrb {
+namespace {
+
+// The general form built from printf's exactly rounded "%.6e", as a second
+// opinion on the fast path of single-precision writing.
+std::string reference_single(float value)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.6e", static_cast<double>(value));
+    std::string s(buf);
+    const auto e = s.find('e');
+    std::string digits = s.substr(0, 1) + s.substr(2, e - 2);
+    const int exponent = std::stoi(s.substr(e + 1));
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    std::string out;
+    if (exponent < -4 || exponent >= 7) {
+        out = digits.substr(0, 1);
+        if (digits.size() > 1) out += "." + digits.substr(1);
+        char ebuf[16];
+        std::snprintf(ebuf, sizeof ebuf, "E%c%02d", exponent < 0 ? '-' : '+', exponent < 0 ? -exponent : exponent);
+        return out + ebuf;
+    }
+    if (exponent < 0) return "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    const auto whole = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= whole) return digits + std::string(whole - digits.size(), '0');
+    return digits.substr(0, whole) + "." + digits.substr(whole);
+}
+
+TEST(WriteNumber, SinglePrecisionAgreesWithExactRounding)
+{
+    std::uint32_t seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return seed;
+    };
+    for (int k = 0; k < 300000; ++k) {
+        const float mantissa = static_cast<float>(next() % 100000000u) / 1e7f;  // [0, 10)
+        const float value = mantissa * std::pow(10.0f, static_cast<float>(static_cast<int>(next() % 14u) - 6));
+        ASSERT_EQ(num_single(value), reference_single(value)) << value;
+    }
+    // Around the decade boundaries and exact halves.
+    for (int e = -5; e <= 8; ++e) {
+        const float p = std::pow(10.0f, static_cast<float>(e));
+        float v = p;
+        for (int k = 0; k < 200; ++k) v = std::nextafter(v, 0.0f);
+        for (int k = 0; k < 400; ++k, v = std::nextafter(v, 1e30f)) ASSERT_EQ(num_single(v), reference_single(v)) << v;
+    }
+    for (float v : {1234567.5f, 1234568.5f, 0.5f, 2.5f, 99999.95f, 9999999.5f})
+        EXPECT_EQ(num_single(v), reference_single(v)) << v;
 }
 
 }  // namespace

@@ -20,12 +20,18 @@ std::string clean_name(std::string_view data)
     return name;
 }
 
-std::string code_word(std::string_view data)
+std::string nonzero_whole(std::string_view data)
 {
-    // A code too long for a 32-bit number keeps its rounded value rather
+    // A value too long for a 32-bit number keeps its rounded value rather
     // than ending the conversion.
     const double whole = round_half_even(val(data));
-    if (whole != 0) return num_double(whole);
+    return whole != 0 ? num_double(whole) : std::string();
+}
+
+std::string code_word(std::string_view data)
+{
+    std::string whole = nonzero_whole(data);
+    if (!whole.empty()) return whole;
     std::string code(data);
     for (auto& c : code)
         if (c == '0') c = ' ';
@@ -33,12 +39,50 @@ std::string code_word(std::string_view data)
     return code.empty() ? "NN" : code;
 }
 
-std::vector<Word> words_by_index(WorkState& state, std::string_view line)
+std::string number_or_name(std::string_view data)
+{
+    if (std::string whole = nonzero_whole(data); !whole.empty()) return whole;
+    return clean_name(data);
+}
+
+float single_value(std::string_view text, double divisor)
+{
+    return to_single(static_cast<double>(to_single(val(text))) / divisor);
+}
+
+Reading gsi8_fixed_reading(std::string_view line, bool signed_target_height)
+{
+    Reading r;
+    const std::string last_word = right(line, 8);
+    r.target = clean_name(gsi8_data(line, 1));
+    if (r.target.empty()) r.target = clean_name(last_word);
+    r.hz = single_value(gsi8_data(line, 2), 100000);
+    r.v = single_value(gsi8_data(line, 3), 100000);
+    r.dist = single_value(gsi8_data(line, 4), 1000);
+    r.target_height = single_value(signed_target_height ? mid(line, gsi8_sign_column(6), 9) : gsi8_data(line, 6));
+    r.code = number_or_name(trim(last_word));
+    if (r.code.empty()) r.code = "NN";
+    return r;
+}
+
+std::string copied_decimal(std::string_view line, long long column, int whole_digits, int decimals,
+                           bool trim_decimals)
+{
+    const std::string whole_chars = mid(line, column, whole_digits);
+    std::string decimal_chars = mid(line, column + whole_digits, decimals);
+    if (trim_decimals) decimal_chars = trim(decimal_chars);
+    const double whole = val(whole_chars);
+    std::string text = whole == 0 && starts_with(ltrim(whole_chars), "-") ? "-0" : num_double(whole);
+    if (!decimal_chars.empty()) text += "." + decimal_chars;
+    return text;
+}
+
+Words words_by_index(WorkState& state, std::string_view line)
 {
     state.work_line.assign(line);
     state.work_line += ' ';
     split_fields(state, " ");
-    std::vector<Word> words;
+    Words words;
     for (std::size_t k = 1; k <= 15; ++k) {
         const std::string& field = state.line_fields[k];
         if (field.size() <= 2) continue;

@@ -5,6 +5,7 @@
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
+#include "importers/gsi/gsi_boxes.hpp"
 #include "importers/gsi/gsi_words.hpp"
 #include "importers/gsi/known_point.hpp"
 #include "importers/importers.hpp"
@@ -55,18 +56,14 @@ public:
 private:
     void station_line(const std::string& line, const std::string& name_data, Divisors div)
     {
-        std::string name = gsi::clean_name(name_data);
-        if (name.empty()) {
-            name = "nome_non_valido";
-            conv_.box("Il file contiene un nome stazione non valido!", kTitle, Icon::Exclamation);
-        }
+        const std::string name = gsi::station_name_or(conv_, gsi::clean_name(name_data), "nome_non_valido", kTitle);
         StationRecord& station = conv_.state.station_table.add(name);
         record_.start(name);
         for (const gsi::Word& w : gsi::words_by_index(conv_.state, line)) {
             if (w.wi == "84") record_.east = val(w.from7) / div.length;
             else if (w.wi == "85") record_.north = val(w.from7) / div.length;
             else if (w.wi == "86") record_.height = val(w.from7) / div.length;
-            else if (w.wi == "88") station.height = static_cast<float>(val(w.from8) / div.length);
+            else if (w.wi == "88") station.height = to_single(val(w.from8) / div.length);
             else if (w.wi == "71" || w.wi == "79") station.note = record_.note = gsi::code_word(w.from8);
         }
         record_.collect(conv_.state);
@@ -83,11 +80,11 @@ private:
         reading.target = name;
         record_.start(name);
         for (const gsi::Word& w : gsi::words_by_index(state, line)) {
-            if (w.wi == "21") reading.hz = static_cast<float>(val(w.from8) / div.angle);
-            else if (w.wi == "22") reading.v = static_cast<float>(val(w.from8) / div.angle);
-            else if (w.wi == "31") reading.dist = static_cast<float>(val(w.from8) / div.length);
-            else if (w.wi == "87") reading.target_height = static_cast<float>(val(w.from7) / div.length);
-            else if (w.wi == "88") station.height = static_cast<float>(val(w.from8) / div.length);
+            if (w.wi == "21") reading.hz = to_single(val(w.from8) / div.angle);
+            else if (w.wi == "22") reading.v = to_single(val(w.from8) / div.angle);
+            else if (w.wi == "31") reading.dist = to_single(val(w.from8) / div.length);
+            else if (w.wi == "87") reading.target_height = to_single(val(w.from7) / div.length);
+            else if (w.wi == "88") station.height = to_single(val(w.from8) / div.length);
             else if (w.wi == "71" || w.wi == "79") reading.code = record_.note = gsi::code_word(w.from8);
             else if (w.wi == "81") record_.east = val(w.from7) / div.length;
             else if (w.wi == "82") record_.north = val(w.from7) / div.length;
@@ -115,12 +112,7 @@ private:
     void first_station()
     {
         WorkState& state = conv_.state;
-        if (state.lista_pti[0].empty()) {
-            conv_.box("Impossibile memorizzare un punto senza prima aver definito una stazione. Il file GSI contiene "
-                      "degli errori, ripetere la procedura di scarico con attenzione.",
-                      "Errore sul file", Icon::Critical);
-            throw StopConversion{};
-        }
+        if (state.lista_pti[0].empty()) gsi::stop_without_station(conv_, "GSI");
         conv_.box("La stazione di partenza viene definita sull'ultimo punto noto trovato nel file. Attenzione: "
                   "l'altezza strumentale sarà posta a zero (0).",
                   "Prima stazione", Icon::Exclamation);
@@ -141,23 +133,12 @@ void imp_gsi(ImportContext& ctx, const std::string& input_path)
     // The double-precision divisors act on GSI-16 lines only.
     const Divisors gsi16 = ctx.options.op_gen == 0 ? Divisors{1000, 100000}
                                                    : Divisors{10000000, static_cast<double>(10000000000.0f)};
-    const std::string type = survey_type(ctx.options);
 
-    ConverterSpec spec;
-    spec.failure = FailurePolicy::standard_naming_station("GSI", kTitle);
-    spec.success_title = kTitle;
-
-    StationTableOptions book;
-    book.title = kBookTitle;
-    book.survey_type = type;
-    book.note = "File formato Leica GSI generico";
-    book.nothing_found = StationTableOptions::NothingFound::StationsKnownPoints;
-    book.nothing_found_title = kBookTitle;
-    book.known_points = true;
-
-    run_converter(
-        ctx, input_path, spec, [gsi16](Conversion& conv) { GsiReader(conv, gsi16).read(); },
-        [&book](Conversion& conv) { return write_station_table(conv, book); });
+    CollectThenWrite frame(ctx.options, FailurePolicy::standard_naming_station("GSI", kTitle), kBookTitle,
+                           "File formato Leica GSI generico");
+    frame.book.nothing_found = StationTableOptions::NothingFound::StationsKnownPoints;
+    frame.book.known_points = true;
+    frame.run(ctx, input_path, [gsi16](Conversion& conv) { GsiReader(conv, gsi16).read(); });
 }
 
 }  // namespace qrb

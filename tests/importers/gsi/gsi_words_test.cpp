@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/failure.hpp"
 #include "importers/gsi/gsi_words.hpp"
 
 namespace qrb::gsi {
@@ -25,6 +26,47 @@ TEST(GsiWords, CodeWordRule)
                  {"00000000", "NN"}, {"0000001A", "1"},    {"", "NN"},             {"00000002.5", "2"},
                  {"00000003.5", "4"}, {"-0000012", "-12"}, {"9999999999999999", "1E+16"}};
     for (const auto& c : cases) EXPECT_EQ(code_word(c.data), c.code) << c.data;
+}
+
+TEST(GsiWords, NumberOrName)
+{
+    const struct {
+        const char* data;
+        const char* text;
+    } cases[] = {{"00000012", "12"}, {"00012AB34", "12"}, {"000CA0S0", "CA0S0"}, {"0000A0B00", "A0B00"},
+                 {"00000000", ""},   {"", ""},            {"00002.5", "2"},       {"-0000012", "-12"}};
+    for (const auto& c : cases) EXPECT_EQ(number_or_name(c.data), c.text) << c.data;
+}
+
+TEST(GsiWords, SingleValueIsHeldBeforeItIsDivided)
+{
+    EXPECT_EQ(single_value("12345678", 100000), 123.45678f);
+    EXPECT_EQ(single_value("-00001500", 1000), -1.5f);
+    EXPECT_EQ(single_value("        "), 0.0f);
+    // 16 digits do not fit a single: the value is rounded before division.
+    EXPECT_EQ(single_value("0000000123456789", 1), 123456792.0f);
+    EXPECT_THROW(single_value("1E+99", 1000), RunError);
+}
+
+TEST(GsiWords, Gsi8ReadingAtFixedColumns)
+{
+    // point of zeros, Hz, V, distance, word 5, a negative target height, code
+    const std::string line =
+        "110001+00000000 21.324-12345678 22.324+09876543 31..00+00012345 88..10+00000000 87..10-00001500 "
+        "71....+00000205";
+    Reading r = gsi8_fixed_reading(line, false);
+    EXPECT_EQ(r.target, "205");
+    EXPECT_EQ(r.hz, 123.45678f);
+    EXPECT_EQ(r.v, 98.76543f);
+    EXPECT_EQ(r.dist, 12.345f);
+    EXPECT_EQ(r.target_height, 1500.0f);
+    EXPECT_EQ(r.code, "205");
+    EXPECT_EQ(gsi8_fixed_reading(line, true).target_height, -1500.0f);
+    // A short line: what is missing is 0, a code of zeros is "NN".
+    r = gsi8_fixed_reading("110001+0000000A 21.324+00000000", true);
+    EXPECT_EQ(r.target, "A");
+    EXPECT_EQ(r.dist, 0.0f);
+    EXPECT_EQ(r.code, "NN");
 }
 
 TEST(GsiWords, FixedColumns)

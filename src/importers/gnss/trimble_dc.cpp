@@ -1,0 +1,113 @@
+#include "importers/gnss/trimble_dc.hpp"
+
+#include <algorithm>
+
+#include "common/failure.hpp"
+#include "common/geodesy.hpp"
+#include "common/number.hpp"
+#include "common/text.hpp"
+
+namespace qrb::trimble_dc {
+
+namespace {
+
+// The digit in column 41 of a "00" record, 2 at most; anything else in that
+// column is a type mismatch, as for the run time's text-to-integer
+// conversion.
+int angle_unit_of(const std::string& line)
+{
+    const std::string c = mid(line, 41, 1);
+    if (c.size() != 1 || c[0] < '0' || c[0] > '9') fail(kTypeMismatch);
+    return std::min(c[0] - '0', 2);
+}
+
+}  // namespace
+
+std::string point_name(std::string_view field)
+{
+    const std::int32_t n = to_int32(val(field));
+    return n != 0 ? std::to_string(n) : ucase(field);
+}
+
+void TotalStationRecords::read(Conversion& c, const OtherRecord& other)
+{
+    std::string line;
+    while (c.in.next_line(line)) {
+        // The record code: the first two characters, case counting.
+        const std::string code = left(line, 2);
+        if (!read_record(c.state.station_table, code, line)) other(code, line);
+    }
+}
+
+bool TotalStationRecords::read_record(StationTable& stations, std::string_view code, const std::string& line)
+{
+    if (code == "00") {
+        angle_unit_ = angle_unit_of(line);
+    } else if (code == "95") {
+        job_ = trim(mid(line, 5, 16));
+    } else if (code == "69") {
+        read_station(stations, line);
+    } else if (code == "E0") {
+        if (!stations.empty()) stations.back().height = to_single(val(mid(line, 21, 16)));
+    } else if (code == "77") {
+        target_height_ = to_single(val(trim(mid(line, 5, 16))));
+        prism_constant_ = to_single(val(trim(mid(line, 21, 16))) / 1000.0);
+    } else if (code == "D9") {
+        read_reading(stations, line);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void TotalStationRecords::read_station(StationTable& stations, const std::string& line)
+{
+    const std::string field = trim(mid(line, 5, 16));
+    // A repetition of the current station's record continues that station.
+    if (!stations.empty() && field == stations.back().name) return;
+    const std::string note = mid(line, 69, 16);
+    StationRecord& station = stations.add(point_name(field), 0, trim(note).empty() ? "stazione" : note);
+    station.size_readings();
+}
+
+void TotalStationRecords::read_reading(StationTable& stations, const std::string& line)
+{
+    if (stations.empty()) return;
+    Reading& r = stations.back().add_reading();
+    r.target = point_name(trim(mid(line, 21, 16)));
+    // The prism constant corrects a measured distance; a reading without
+    // distance stays without one.
+    const double distance = val(mid(line, 37, 16));
+    r.dist = distance != 0 ? to_single(distance + prism_constant_) : 0.0f;
+    r.v = to_single(val(mid(line, 53, 16)));
+    convert_angle(r.v, angle_unit_);
+    r.hz = to_single(val(mid(line, 69, 16)));
+    convert_angle(r.hz, angle_unit_);
+    const std::string code = trim(mid(line, 85, 16));
+    r.code = code.empty() ? "nn" : code;
+    r.target_height = target_height_;
+}
+
+ConverterSpec converter_spec(FailurePolicy failure)
+{
+    ConverterSpec spec;
+    spec.failure = std::move(failure);
+    spec.clear_gnss = true;
+    spec.success_title = kTitle;
+    return spec;
+}
+
+StationTableOptions book_options(const ImportOptions& options, const std::string& job)
+{
+    StationTableOptions o;
+    o.title = "Trimble Survey Controller";
+    o.survey_type = survey_type(options);
+    o.note = job.empty() ? "Trimble Survey Controller" : job;
+    o.nothing_found_title = "Importazione file Trimble dc";
+    o.empty_station = StationTableOptions::EmptyStation::OwnWarning;
+    o.empty_station_text =
+        "Il file Trimble contiene una stazione senza nessuna lettura. Verrà ignorata nell'importazione";
+    return o;
+}
+
+}  // namespace qrb::trimble_dc

@@ -1,0 +1,48 @@
+// Leica TCR 1101, modified layout: GSI-8 lines read at fixed columns, opened
+// by a WI 11 word; a station when the second word is 84 (instrument height in
+// word 5), a measurement when it is 21. Collected, then written.
+#include "book/station_table.hpp"
+#include "common/failure.hpp"
+#include "common/text.hpp"
+#include "importers/gsi/gsi_boxes.hpp"
+#include "importers/gsi/gsi_words.hpp"
+#include "importers/importers.hpp"
+
+namespace qrb {
+
+namespace {
+
+constexpr const char* kTitle = "Importa file Leica TCR";
+constexpr const char* kBookTitle = "Importazione file Leica TCR";
+
+void read_tcr1101(Conversion& c)
+{
+    StationTable& stations = c.state.station_table;
+    std::string line;
+    while (c.in.next_line(line)) {
+        line = trim(line);
+        if (!starts_with(line, "11")) continue;  // GSI-16 lines open with "*"
+        const std::string kind = mid(line, 17, 2);
+        if (kind == "84") {
+            StationRecord& station =
+                stations.add(gsi::station_name_or(c, gsi::clean_name(gsi::gsi8_data(line, 1)), "s_non_valida", kTitle));
+            station.height = gsi::single_value(gsi::gsi8_data(line, 5), 1000);
+            station.note = "Stazione";
+        } else if (kind == "21") {
+            // A measurement has no station to go to before the first one.
+            if (stations.empty()) fail(kInvalidArgument);
+            stations.back().add_reading() = gsi::gsi8_fixed_reading(line, true);
+        }
+    }
+}
+
+}  // namespace
+
+void imp_tcr1101(ImportContext& ctx, const std::string& input_path)
+{
+    const CollectThenWrite frame(ctx.options, FailurePolicy::standard_naming_station("TCR", kTitle), kBookTitle,
+                                 "File formato Leica TCR 1101 (modificato)");
+    frame.run(ctx, input_path, read_tcr1101);
+}
+
+}  // namespace qrb

@@ -1,0 +1,232 @@
+// The serial download end to end over a pseudo-terminal pair: the test plays
+// the instrument on the master side, the program opens the slave side as
+// COM1 through QUAREL_COM1 and QSerialPort.
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QPushButton>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <QWidget>
+
+#include "app/dispatch.hpp"
+#include "app/handler_error.hpp"
+#include "download/download_fakes.hpp"
+#include "importers/gsi/gsi_test_lines.hpp"
+#include "platform/qt/qt_serial_port.hpp"
+#include "pty_pair.hpp"
+#include "support/harness.hpp"
+#include "ui/config_panel.hpp"
+#include "ui/download_panel.hpp"
+#include "ui/serial_controller.hpp"
+
+namespace qrb::test {
+namespace {
+
+// The window as the download sees it, converting with the real dispatch in
+// command-line mode.
+class ConvertingWindow : public FakeWindow {
+public:
+    ConvertingWindow(WorkState& state, Ui& ui, std::string output) : state_(state), ui_(ui), output_(std::move(output))
+    {
+        cli = true;
+    }
+    void dispatch_import(const std::string& path) override
+    {
+        FakeWindow::dispatch_import(path);
+        ImportContext ctx{state_, ui_, options_, output_};
+        qrb::dispatch_import(ctx, entry, path);
+    }
+
+private:
+    WorkState& state_;
+    Ui& ui_;
+    ImportOptions options_;
+    std::string output_;
+};
+
+class SerialPtyTest : public ::testing::Test {
+protected:
+    CommPanelValues panel() const
+    {
+        CommPanelValues v;
+        v.porta = 0;  // COM1
+        v.rts = 0;
+        v.dtr = 1;
+        v.agg_crlf = 1;
+        return v;
+    }
+
+    TempDir dir;
+    WorkState state;
+    ScriptedUi ui;
+    MemorySettings store;
+    RecordingShell shell;
+    QWidget config_host;
+    QWidget download_host;
+};
+
+TEST_F(SerialPtyTest, DownloadsAGsiRecordingAndConvertsIt)
+{
+    PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    ScopedEnv com1("QUAREL_COM1", pty.slave_name());
+    state.results_folder = dir.path().string();
+    ConvertingWindow window(state, ui, (dir / "rilievo.qrb").string());
+    SerialController controller({state, ui, store, shell, window, QRB_COMMAND_FILES}, &config_host, &download_host);
+    controller.config_panel()->set_values(panel());
+    controller.section().params() = {15, "GO", "END"};
+    controller.load_commands("gsigen.txt");
+
+    const std::vector<std::string> recording = {
+        word8("11", "00000001") + word8("84", "0") + word8("85", "0") + word8("86", "0") + word8("88", "00001550") +
+            word8("71", "0000STAZ"),
+        word8("11", "00000101") + word8("21", "12345678", '-') + word8("22", "09876543") + word8("31", "00012345") +
+            word8("87", "00001600") + word8("71", "000CASA0"),
+        word8("11", "00000102") + word8("21", "20000000") + word8("22", "10000000") + word8("71", "00000012"),
+    };
+    const std::string first = crlf({recording[0], recording[1]}).substr(0, 70);
+    const std::string rest = crlf(recording).substr(70) + "END\r\n";
+
+    // The instrument: answers the start sequence with a greeting, and the
+    // command with the recording, in two chunks with a pause between them.
+    std::string heard;
+    int stage = 0;
+    QSocketNotifier listener(pty.master(), QSocketNotifier::Read);
+    QObject::connect(&listener, &QSocketNotifier::activated, [&] {
+        heard += pty.take();
+        if (stage == 0 && heard == "GO\r\n") {
+            stage = 1;
+            pty.send("PRONTO\r\n");
+            // The user sends the first command of the list once the greeting is shown.
+            QTimer::singleShot(400, [&] {
+                DownloadPanel* p = controller.download_panel();
+                p->txt_comando->setCurrentIndex(0);
+                p->op_linefeed->setChecked(true);
+                p->btn_comando->click();
+            });
+        } else if (stage == 1 && heard == "GO\r\nGET/I/WI11\r") {
+            stage = 2;
+            pty.send(first);
+            QTimer::singleShot(1200, [&] { pty.send(rest); });
+        }
+    });
+
+    QEventLoop loop;
+    QTimer watch;
+    watch.setInterval(50);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (window.closed) loop.quit();
+    });
+    watch.start();
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+    controller.btn_impreg_Click();
+    EXPECT_TRUE(controller.port().is_open());
+    loop.exec();
+
+    ASSERT_TRUE(window.closed) << "the download did not end; the instrument heard: " << heard;
+    EXPECT_EQ(stage, 2);
+    EXPECT_EQ(heard, "GO\r\nGET/I/WI11\r");
+    EXPECT_FALSE(controller.port().is_open());
+    EXPECT_EQ(ui.box_lines(),
+              (std::vector<std::string>{"box|question|Fine ricezione|Procedere con la conversione del file ?|yes"}));
+    EXPECT_EQ(read_file(dir / "datireg.dat"), crlf(recording) + "END\r\n\r\n");
+    EXPECT_EQ(read_file(dir / "rilievo.qrb"),
+              crlf({"#titolo#", "Importazione file Leica GSI", "#loc#", "Nessuna", "#tipo#", "IZ", "#angoli#", "CENT",
+                    "#note#", "File formato Leica GSI generico", "#stazione#", "1", "1.55", "STAZ",
+                    "101|123.4568|98.76543|12.345|1.6|CASA|CASA|", "102|200|100|INT|0|12|12|", "#origine#",
+                    "0|0|0|"}));
+    EXPECT_EQ(window.events, (std::vector<std::string>{"panel download", "dispatch", "panel main", "close"}));
+}
+
+TEST_F(SerialPtyTest, MissingAndBusyPorts)
+{
+    PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    ScopedEnv com1("QUAREL_COM1", pty.slave_name());
+    ScopedEnv com2("QUAREL_COM2", (dir / "nessuna-porta").string());
+    FakeWindow window;
+    SerialController controller({state, ui, store, shell, window, dir.path().string()}, &config_host, &download_host);
+
+    CommPanelValues v = panel();
+    v.porta = 1;  // COM2: no such device
+    controller.config_panel()->set_values(v);
+    controller.btn_impreg_Click();
+    EXPECT_EQ(ui.box_lines(), (std::vector<std::string>{"box|excl|Attenzione|Porta COM non disponibile|ok"}));
+    EXPECT_EQ(window.panel, Panel::Main);
+
+    QtSerialPort other;
+    PortSettings settings;
+    settings.comm_port = 1;
+    other.open(settings);
+    ui.boxes.clear();
+    controller.config_panel()->set_values(panel());
+    controller.btn_impreg_Click();
+    EXPECT_EQ(ui.box_lines(),
+              (std::vector<std::string>{"box|excl|Attenzione|Porta COM già occupata da altro dispositivo|ok"}));
+    EXPECT_FALSE(controller.port().is_open());
+}
+
+TEST_F(SerialPtyTest, SettingsThePlatformCannotApplyOpenNothing)
+{
+    PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    ScopedEnv com1("QUAREL_COM1", pty.slave_name());
+    struct Case {
+        int data_bits;
+        const char* stop_bits;
+        const char* text;
+    };
+    for (const Case c : {Case{4, "1", "Errore codice  380 : Impostazione della porta non applicabile su questo sistema "
+                                      "(9600,N,4,1): 4 bit dati non supportati"},
+                         Case{8, "1.5", "Errore codice  380 : Impostazione della porta non applicabile su questo "
+                                        "sistema (9600,N,8,1.5): 1.5 bit di stop non supportati"}}) {
+        QtSerialPort port;
+        PortSettings settings;
+        settings.data_bits = c.data_bits;
+        settings.stop_bits = c.stop_bits;
+        try {
+            port.open(settings);
+            FAIL() << c.data_bits;
+        } catch (const RunError& e) {
+            EXPECT_EQ(handler_error_text(e.code(), e.description()), c.text);
+        }
+        EXPECT_FALSE(port.is_open());
+    }
+
+    // Through the download: the unexpected-error box; Abort ends it.
+    FakeWindow window;
+    SerialController controller({state, ui, store, shell, window, dir.path().string()}, &config_host, &download_host);
+    CommPanelValues v = panel();
+    v.bit_dati = 0;  // 4 data bits
+    controller.config_panel()->set_values(v);
+    ui.answers = {kAbort};
+    controller.btn_impreg_Click();
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].title, "Errore su btn_impreg");
+    EXPECT_EQ(ui.boxes[0].icon, Icon::Critical);
+    EXPECT_EQ(ui.boxes[0].buttons, Buttons::AbortRetryIgnore);
+    EXPECT_FALSE(controller.port().is_open());
+    EXPECT_FALSE(controller.section().download().running());
+    EXPECT_EQ(window.panel, Panel::Main);
+}
+
+TEST(SerialDevice, ComPortsAndTheirOverrides)
+{
+    ::unsetenv("QUAREL_COM3");
+    EXPECT_EQ(serial_device(1), "/dev/ttyS0");
+    EXPECT_EQ(serial_device(9), "/dev/ttyS8");
+    ScopedEnv com3("QUAREL_COM3", "/dev/ttyUSB0");
+    EXPECT_EQ(serial_device(3), "/dev/ttyUSB0");
+    ScopedEnv com4("QUAREL_COM4", "");
+    EXPECT_EQ(serial_device(4), "/dev/ttyS3");
+}
+
+}  // namespace
+}  // namespace qrb::test
