@@ -91,5 +91,19 @@ TEST(Gif10_12, NoMeasurementsGiveHeaderAndTrailerBeforeTheSuccessBox)
     EXPECT_FALSE(ui.busy);
 }
 
+TEST(Gif10_12, NamesAreNumbersWithAllTheirDigitsInLowerCase)
+{
+    Harness h;
+    h.cli();
+    const auto r = h.run(imp_gif10_12, crlf({block("00000041", {"00001E20", "00000000"}),
+                                             measurement("00002E10", "00000000", "00000000", "00000000"),
+                                             measurement("12345678", "00000000", "00000000", "00000000")}));
+    EXPECT_EQ(r.book, header() + crlf({"#stazione#", "1e+20", "0.000", "041",
+                                       "20000000000|0.00000|0.00000|INT|0.00|nn|NN|",
+                                       "12345678|0.00000|0.00000|INT|0.00|nn|NN|"}) +
+                          test::kTrailerLines);
+    EXPECT_TRUE(r.boxes.empty());
+}
+
 }  // namespace
 }  // namespace qrb

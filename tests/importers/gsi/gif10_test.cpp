@@ -105,5 +105,17 @@ TEST(Gif10, ShortLinesReadWhatTheyHave)
                           test::kTrailerLines);
 }
 
+TEST(Gif10, WholeNamesBeyond32BitsKeepTheirValue)
+{
+    Harness h;
+    h.cli();
+    const auto r = h.run(imp_gif10, crlf({block("00000041", {"00001E12"}),
+                                          measurement("00002E10", "00000001", "00000002", "00000003")}));
+    EXPECT_EQ(r.book, header() + crlf({"#stazione#", "1000000000000", "0", "stazione",
+                                       "20000000000|1E-05|2E-05|.003|0|nn|NN|"}) +
+                          test::kTrailerLines);
+    EXPECT_TRUE(r.boxes.empty());
+}
+
 }  // namespace
 }  // namespace qrb

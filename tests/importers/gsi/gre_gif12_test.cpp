@@ -110,5 +110,27 @@ TEST(GreGif12, FailuresKeepTheHeader)
     }
 }
 
+TEST(GreGif12, NamesByValueOrWithoutZeros)
+{
+    // Station and target names: the field's value when it is not 0, else the
+    // field with its zeros taken out.
+    const struct {
+        const char* field;
+        std::string name;
+    } cases[] = {
+        {"00000012", "12"}, {"0000012A", "12"}, {"0000A0B0", "A B"}, {"00000000", ""}, {"00002E10", "20000000000"},
+    };
+    for (const auto& c : cases) {
+        Harness h;
+        h.cli();
+        const auto r = h.run(imp_gre_gif12, crlf({block("00000200", {"00001000", c.field}),
+                                                  measurement(c.field, "00000000", "10000000", "00001000")}));
+        EXPECT_EQ(r.book, header() + crlf({"#stazione#", "V" + c.name, "1", "ST", c.name + "|0|100|1|0|0|0|"}) +
+                              test::kTrailerLines)
+            << c.field;
+        EXPECT_TRUE(r.boxes.empty()) << c.field;
+    }
+}
+
 }  // namespace
 }  // namespace qrb
