@@ -41,14 +41,10 @@ void BookWriter::flush()
 
 void BookWriter::value(std::string_view text)
 {
-    if (text.find_first_of("\r\n") == std::string_view::npos) {
+    if (text.find_first_of("\r\n|") == std::string_view::npos)
         line(text);
-        return;
-    }
-    std::string clean;
-    for (char c : text)
-        if (c != '\r' && c != '\n') clean += c;
-    line(clean);
+    else
+        line(field_text(text));
 }
 
 void BookWriter::close()

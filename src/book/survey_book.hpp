@@ -20,7 +20,8 @@ public:
 
     // One line as it stands, followed by CR LF.
     void line(std::string_view text);
-    // A value line: one value, CR and LF of the text dropped.
+    // A value line: one value, made safe as a record field is ("|" becomes
+    // "\", CR and LF are dropped).
     void value(std::string_view text);
     // A tag line such as "#stazione#".
     void tag(std::string_view name) { line(name); }

@@ -325,6 +325,12 @@ TEST(FieldSafety, InputTextNeverShiftsFields)
     r.dist = 0;
     EXPECT_EQ(reading_line(r, "no|te", "NO|TE"), "A\\B|0|0|INT|0|no\\te|NO\\TE|");
     EXPECT_EQ(known_point_line("P|1", 1.5, -0.25, 100, "n\r\n|"), "P\\1|1.5|-.25|100|n\\|NN||");
+
+    // A value line (a station's name or note) is one field too.
+    Harness h;
+    h.cli();
+    const auto book = h.run(converter(kStandard), crlf({"S A|B 1", "R 1 1 1 1 1 c"}));
+    EXPECT_NE(book.book.find("#stazione#\r\nA\\B\r\n1\r\n"), std::string::npos) << book.book;
 }
 
 TEST(ChooseOutputFile, CommandLineAndSaveDialog)
