@@ -128,7 +128,8 @@ void edit_download(const WorkState& state, Ui& ui, TextEditor& editor)
 {
     const std::string path = path_in(state.results_folder, "datireg.dat");
     std::error_code ec;
-    if (std::filesystem::exists(path, ec)) editor.edit(path);
+    // A folder of that name is no download.
+    if (std::filesystem::is_regular_file(path, ec)) editor.edit(path);
     else ui.message_box("Nessun file scaricato!", "Operazione non valida", Icon::Exclamation);
 }
 

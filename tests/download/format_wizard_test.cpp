@@ -183,5 +183,14 @@ TEST_F(WizardTest, EditFormatOpensTheLastDownloadOrSaysThereIsNone)
     EXPECT_EQ(ui.boxes.size(), 1u);
 }
 
+TEST_F(WizardTest, EditFormatWithAFolderNamedLikeTheDownloadSaysThereIsNone)
+{
+    std::filesystem::create_directory(dir / "datireg.dat");
+    section.edit_download();
+    EXPECT_EQ(ui.box_lines(),
+              (std::vector<std::string>{"box|excl|Operazione non valida|Nessun file scaricato!|ok"}));
+    EXPECT_TRUE(editor.edited.empty());
+}
+
 }  // namespace
 }  // namespace qrb::test
