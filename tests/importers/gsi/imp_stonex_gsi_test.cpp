@@ -116,6 +116,29 @@ TEST(ImpStonexGsi, StationWithoutReadingsAndCoordinatesOnly)
     EXPECT_EQ(r.boxes, V{kEmptyStation});
 }
 
+TEST(ImpStonexGsi, StationNamesMatchWithCase)
+{
+    // "s1" and "S1" are two stations; a code block naming "s1" again goes
+    // back to the first. Block codes are upper-cased.
+    const V lines = {
+        code_block("st", "s1"),
+        "*" + word16("11", "1") + word16("21", "10000000"),
+        code_block("xy", "S1"),
+        "*" + word16("11", "2") + word16("21", "20000000"),
+        code_block("zz", "s1"),
+        "*" + word16("11", "3") + word16("21", "30000000"),
+    };
+    test::Harness h;
+    h.cli();
+    h.options.op_note = 0;
+    const auto r = h.run(imp_stonex_gsi, crlf(lines));
+    EXPECT_EQ(r.book, kHeader +
+                          crlf({"#stazione#", "s1", "0", "ST", "1|100|0|INT|0|ST|NN|", "3|300|0|INT|0|ZZ|NN|",
+                                "#stazione#", "S1", "0", "XY", "2|200|0|INT|0|XY|NN|"}) +
+                          kTrailerLines);
+    EXPECT_TRUE(r.boxes.empty());
+}
+
 TEST(ImpStonexGsi, RefusedFiles)
 {
     const std::vector<test::RefusedCase> cases = {
