@@ -68,8 +68,10 @@ void geodetic_to_ecef(double n, double h, int ellipsoid, double latitude, double
     if (const Ellipsoid* e = ellipsoid_of(ellipsoid)) z = (n * e->k + h) * std::sin(latitude);
 }
 
-double degrees_to_radians(double degrees) { return degrees * kPi / 180.0; }
-double gon_to_radians(double gon) { return gon * kPi / 200.0; }
+// The product overflows for a value near the double limit, as the run
+// time's multiplication does.
+double degrees_to_radians(double degrees) { return to_double(degrees * kPi / 180.0); }
+double gon_to_radians(double gon) { return to_double(gon * kPi / 200.0); }
 
 Ecef wgs84_to_ecef(double latitude, double longitude, double h)
 {

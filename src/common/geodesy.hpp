@@ -24,7 +24,8 @@ double prime_vertical_radius(double latitude, int ellipsoid);
 void geodetic_to_ecef(double n, double h, int ellipsoid, double latitude, double longitude, double& x, double& y,
                       double& z);
 
-// Degrees and gon to radians, computed as x * 3.14159265358979 / 180 (200).
+// Degrees and gon to radians, computed as x * 3.14159265358979 / 180 (200);
+// a product beyond the double range fails with overflow (6).
 double degrees_to_radians(double degrees);
 double gon_to_radians(double gon);
 

@@ -219,6 +219,12 @@ float to_single(double value)
     return static_cast<float>(value);
 }
 
+double to_double(double value)
+{
+    if (!std::isfinite(value)) fail(kOverflow);
+    return value;
+}
+
 std::int16_t to_int16(double value)
 {
     if (!std::isfinite(value)) fail(kOverflow);

@@ -28,6 +28,9 @@ std::string num_double(double value);
 // A value stored in a single-precision variable: the nearest float; beyond
 // the single-precision range it fails with overflow (6).
 float to_single(double value);
+// A value stored in a double-precision variable: a result that left the
+// double range (infinite or not a number) fails with overflow (6).
+double to_double(double value);
 
 // The nearest whole number, halves to the even neighbour.
 double round_half_even(double value);

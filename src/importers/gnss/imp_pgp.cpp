@@ -78,9 +78,11 @@ void read_pgp(Conversion& c)
             v.antenna_height = d.antenna_height;
             v.note = d.note;
             v.code = ucase(d.note);
-            v.dx = d.position.x - base.x;
-            v.dy = d.position.y - base.y;
-            v.dz = d.position.z - base.z;
+            // A difference beyond the double range fails here, while reading,
+            // so that no book is begun that could not be finished.
+            v.dx = to_double(d.position.x - base.x);
+            v.dy = to_double(d.position.y - base.y);
+            v.dz = to_double(d.position.z - base.z);
             v.covariance = d.covariance;
             v.pdop = d.pdop;
         }

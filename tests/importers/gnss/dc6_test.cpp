@@ -163,5 +163,21 @@ TEST(ImpDc6, NothingFoundAndFailures)
     EXPECT_EQ(r.boxes, Lines{"box|excl|Errore inaspettato|Errore codice 13 : Tipo non corrispondente|ok"});
 }
 
+TEST(ImpDc6, CoordinateBeyondTheDoubleRangeFailsWhileReading)
+{
+    Harness h;
+    h.cli();
+    // Latitude or longitude times pi overflows: the conversion ends with the
+    // overflow, before anything of the book is written.
+    for (const std::string& line : {geo("G", "1E308", "1", "1"), geo("G", "1", "-1.7E308", "1", "", "2")}) {
+        const auto r = h.run(imp_dc6, crlf({columns({{1, "69"}, {5, "S1"}}),
+                                            columns({{1, "D9"}, {21, "1"}, {37, "10"}, {53, "100"}, {69, "0"}}),
+                                            line}));
+        EXPECT_TRUE(r.book_exists);
+        EXPECT_EQ(r.book, "") << line;
+        EXPECT_EQ(r.boxes, Lines{"box|excl|Errore inaspettato|Errore codice 6 : Overflow|ok"}) << line;
+    }
+}
+
 }  // namespace
 }  // namespace qrb

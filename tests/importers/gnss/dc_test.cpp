@@ -215,6 +215,12 @@ TEST(ImpDc, FailuresEndWithAnEmptyBook)
         {unit(" "), "box|excl|Errore inaspettato|Errore codice 13 : Tipo non corrispondente|ok"},
         {"00", "box|excl|Errore inaspettato|Errore codice 13 : Tipo non corrispondente|ok"},
         {station("9999999999"), "box|excl|Errore inaspettato|Errore codice 6 : Overflow|ok"},
+        // Angles and positions whose conversion to radians leaves the double
+        // range stop the reading, before anything is written.
+        {base("5") + "\r\n" + columns({{1, "13"}, {6, "1E308"}, {22, "9"}, {38, "1"}}),
+         "box|excl|Errore inaspettato|Errore codice 6 : Overflow|ok"},
+        {base("5") + "\r\n" + vector("1", "1", "1.7E308", "0"),
+         "box|excl|Errore inaspettato|Errore codice 6 : Overflow|ok"},
     };
     for (const auto& c : cases) {
         const auto r = h.run(imp_dc, crlf({station("1"), reading("2", "1", "1", "1"), c.line}));

@@ -135,5 +135,26 @@ TEST(ImpPgp, DateAndTimeOfTheConversionFromTheSystemClock)
     EXPECT_EQ(lines[24], time);
 }
 
+TEST(ImpPgp, PositionsBeyondTheDoubleRangeFailWhileReading)
+{
+    Harness h;
+    h.cli();
+    const struct {
+        std::string base;
+        std::string point;
+    } cases[] = {
+        // Latitude times pi overflows.
+        {data_line("1", "B", "0", "0", "", "1E308", "0"), data_line("2", "P", "0", "0", "", "0", "0")},
+        // Each position is finite, their difference is not.
+        {data_line("1", "B", "1E308", "0", "", "0", "180"), data_line("2", "P", "1E308", "0", "", "0", "0")},
+    };
+    for (const auto& c : cases) {
+        const auto r = h.run(imp_pgp, crlf({c.base, c.point}));
+        EXPECT_TRUE(r.book_exists);
+        EXPECT_EQ(r.book, "") << c.base;
+        EXPECT_EQ(r.boxes, Lines{"box|excl|Errore inaspettato|Errore codice 6 : Overflow|ok"}) << c.base;
+    }
+}
+
 }  // namespace
 }  // namespace qrb
