@@ -21,7 +21,7 @@ constexpr std::string_view kUsage =
     "usage: qrb-run --entry TEXT --input FILE --output FILE [--type IZ|OD] [--note 0|1] [--gen 0|1]\n"
     "               [--cli] [--cancel-save] [--answers a,b,...]\n"
     "  --entry        the instrument list text whose converter runs\n"
-    "  --output       the path the Save dialog returns (with --cli: the command-line path)\n"
+    "  --output       the path the Save dialog returns once (with --cli: the command-line path)\n"
     "  --type         survey type, IZ by default\n"
     "  --note         \"Note <-> Codici punto\", 1 by default\n"
     "  --gen          \"GSI doppia precisione\", 0 by default\n"
@@ -125,7 +125,9 @@ int main(int argc, char** argv)
     qrb::WorkState state;
     qrb::test::ScriptedUi ui;
     ui.answers = args.answers;
-    if (!args.cli && !args.cancel_save) ui.save_result = args.output;
+    // The Save dialog returns --output once; shown again (after a refused
+    // name), it is cancelled.
+    if (!args.cli && !args.cancel_save) ui.save_results = {args.output};
     qrb::ImportContext ctx{state, ui, args.options, args.cli ? *args.output : std::string()};
 
     int status = 0;

@@ -24,6 +24,12 @@ bool finish_with_trailer(Conversion& conv)
     return true;
 }
 
+void end_without_records(Conversion& conv, const std::string& title, bool keep_header)
+{
+    if (!keep_header) conv.out.discard();
+    conv.box(kNothingFound, title, Icon::Exclamation);
+}
+
 int Conversion::box(const std::string& text, const std::string& title, Icon icon, Buttons buttons)
 {
     const int answer = ui.message_box(text, title, icon, buttons);
@@ -84,7 +90,8 @@ void run_converter(ImportContext& ctx, const std::string& input_path, const Conv
         }
         for (int k : spec.scratch_lists) ctx.state.lista_pti.at(static_cast<std::size_t>(k)).clear();
 
-        const std::optional<std::string> output = choose_output_file(ctx);
+        const std::string& title = !spec.failure.title.empty() ? spec.failure.title : spec.success_title;
+        const std::optional<std::string> output = choose_output_file(ctx, input_path, title);
         if (!output) return;
         out.emplace(*output);
         conv.emplace(ctx, *in, *out, spec);
@@ -99,6 +106,12 @@ void run_converter(ImportContext& ctx, const std::string& input_path, const Conv
             cut_short = true;  // write what was collected completely
         }
         const bool written = finish(*conv);
+        // A book that holds nothing but its header and trailer is no success.
+        if (written && !out->has_records()) {
+            end_without_records(*conv, spec.success_title);
+            out->close();
+            return;
+        }
         out->close();
         if (!written) return;
         if (cut_short) {

@@ -51,6 +51,12 @@ public:
     int box(const std::string& text, const std::string& title, Icon icon, Buttons buttons = Buttons::Ok);
 };
 
+// The nothing-found end of a book that holds no record: the book emptied (or
+// left with the header a converter wrote before reading, when
+// `keep_header`), then "File non valido, importazione fallita." under
+// `title`. The skeleton does this after any end that wrote no record.
+void end_without_records(Conversion& conv, const std::string& title, bool keep_header = false);
+
 // Reads the input (and, in streaming converters, writes as it goes).
 using ReadPhase = std::function<void(Conversion&)>;
 // Writes the end of the book; returns false when nothing was written (the

@@ -47,6 +47,14 @@ std::string survey_type(const ImportOptions& options);
 // The survey-book path: the command-line path unchanged, or the notice box
 // and the Save dialog, with ".qrb" appended unless the name ends in it (any
 // case). Nothing when the user cancels.
-std::optional<std::string> choose_output_file(ImportContext& ctx);
+// A path that names the input file itself (also through a link or another
+// spelling) is refused with a box under `title`, before anything is opened
+// for writing: the Save dialog is shown again; in command-line mode nothing
+// is returned.
+std::optional<std::string> choose_output_file(ImportContext& ctx, const std::string& input_path = {},
+                                              const std::string& title = {});
+
+inline constexpr const char* kBookIsInput =
+    "Il libretto non può sostituire il file dello strumento: scegliere un altro nome.";
 
 }  // namespace qrb

@@ -62,7 +62,7 @@ bool write_station_table(Conversion& conv, const StationTableOptions& options)
     using ES = StationTableOptions::EmptyStation;
     WorkState& state = conv.state;
     if (nothing_found(state, options)) {
-        conv.box(kNothingFound, options.nothing_found_title, Icon::Exclamation);
+        end_without_records(conv, options.nothing_found_title, options.header_written);
         return false;
     }
     if (!options.header_written)
@@ -94,6 +94,12 @@ bool write_station_table(Conversion& conv, const StationTableOptions& options)
             conv.out.line(item);
         }
     if (options.write_geo_points) options.write_geo_points(conv);
+    // Every station without readings, every base without vectors: nothing
+    // was found after all.
+    if (!conv.out.has_records()) {
+        end_without_records(conv, options.nothing_found_title, options.header_written);
+        return false;
+    }
     write_trailer(conv.out);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "book/survey_book.hpp"
 
 #include <cerrno>
+#include <filesystem>
 
 #include "common/failure.hpp"
 #include "common/number.hpp"
@@ -8,11 +9,13 @@
 
 namespace qrb {
 
-BookWriter::BookWriter(const std::string& path)
+BookWriter::BookWriter(const std::string& path) : path_(path)
 {
     file_ = std::fopen(path.c_str(), "wb");
-    if (!file_) fail(errno == ENOENT ? kPathNotFound : kPathFileAccess);
+    if (!file_) fail_on_book(errno == ENOENT || errno == ENOTDIR ? kPathNotFound : kPathFileAccess);
 }
+
+void BookWriter::fail_on_book(int code) const { throw RunError(code, error_description(code) + " (" + path_ + ")"); }
 
 BookWriter::~BookWriter()
 {
@@ -23,11 +26,33 @@ BookWriter::~BookWriter()
 
 namespace {
 constexpr std::size_t kFlushSize = 1 << 16;
+
+// A tag line that opens a record: any tag but those of the header and the
+// trailer.
+bool record_tag(std::string_view text)
+{
+    if (text.size() < 2 || text.front() != '#' || text.back() != '#') return false;
+    for (std::string_view t : {"#titolo#", "#loc#", "#tipo#", "#angoli#", "#note#", "#origine#"})
+        if (text == t) return false;
+    return true;
+}
 }  // namespace
 
+void BookWriter::discard()
+{
+    buffer_.clear();
+    records_ = false;
+    if (!file_) return;
+    // Back to the start, then cut; a failure shows when the book is closed.
+    std::rewind(file_);
+    std::error_code ec;
+    std::filesystem::resize_file(path_, 0, ec);
+    if (ec) failed_ = true;
+}
 void BookWriter::line(std::string_view text)
 {
     if (!file_) return;
+    if (!records_ && record_tag(text)) records_ = true;
     buffer_.append(text);
     buffer_.append("\r\n");
     if (buffer_.size() >= kFlushSize) flush();
@@ -53,7 +78,7 @@ void BookWriter::close()
     flush();
     const bool bad = std::fclose(file_) != 0 || failed_;
     file_ = nullptr;
-    if (bad) fail(kDiskFull);
+    if (bad) fail_on_book(kDiskFull);
 }
 
 RecordLine& RecordLine::text(std::string_view field)

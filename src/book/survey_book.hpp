@@ -10,6 +10,7 @@
 namespace qrb {
 
 // Writes the lines of one survey book. Opening creates or empties the file.
+// Failures name the book's path in their description.
 class BookWriter {
 public:
     // Fails with a path error (75 or 76) when the file cannot be created.
@@ -25,13 +26,21 @@ public:
     void value(std::string_view text);
     // A tag line such as "#stazione#".
     void tag(std::string_view name) { line(name); }
+    // True once a record was written: any tag line ("#...#") but those of
+    // the header and the trailer (a station, a known point, a GNSS block ...).
+    bool has_records() const { return records_; }
+    // Empties the book: what was written so far is dropped.
+    void discard();
     // Flushes and closes; a write that failed (a full disk) fails here (61).
     void close();
 
 private:
     void flush();
+    [[noreturn]] void fail_on_book(int code) const;
 
+    std::string path_;
     std::FILE* file_ = nullptr;
+    bool records_ = false;
     std::string buffer_;  // lines not yet handed to the file
     bool failed_ = false;
 };

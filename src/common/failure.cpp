@@ -13,6 +13,8 @@ std::string error_description(int code)
     case kTypeMismatch: return "Tipo non corrispondente";
     case kInternalError: return "Errore interno";
     case kFileNotFound: return "Impossibile trovare il file";
+    case kDeviceIO: return "Errore di I/O della periferica";
+    case kPermissionDenied: return "Autorizzazione negata";
     case kBadRecordLength: return "Lunghezza record errata";
     case kPastEndOfInput: return "Input oltre la fine del file";
     case kDeviceUnavailable: return "Periferica non disponibile";

@@ -15,11 +15,13 @@ enum ErrorCode : int {
     kTypeMismatch = 13,
     kInternalError = 51,     // a failure that is none of the run time's own
     kFileNotFound = 53,
+    kDeviceIO = 57,          // a read or write the device could not carry out
     kBadRecordLength = 59,
     kDeviceUnavailable = 68,
     kDiskFull = 61,
     kPathFileAccess = 75,
     kPathNotFound = 76,
+    kPermissionDenied = 70,
     kPastEndOfInput = 62,    // reading past the end of the input
     kDialogCancelled = 32755,
     kPortInvalid = 8002,

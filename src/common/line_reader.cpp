@@ -1,6 +1,7 @@
 #include "common/line_reader.hpp"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 #include "common/failure.hpp"
@@ -10,7 +11,7 @@ namespace qrb {
 LineReader::LineReader(const std::string& path) : buffer_(1 << 16)
 {
     file_ = std::fopen(path.c_str(), "rb");
-    if (!file_) fail(kFileNotFound);
+    if (!file_) fail(errno == EACCES || errno == EPERM ? kPathFileAccess : kFileNotFound);
 }
 
 LineReader::~LineReader()
@@ -18,11 +19,21 @@ LineReader::~LineReader()
     if (file_) std::fclose(file_);
 }
 
+namespace {
+constexpr char kEndOfFileMark = 0x1A;
+}  // namespace
+
 bool LineReader::fill()
 {
     if (pos_ < len_) return true;
+    if (ended_) return false;
     pos_ = 0;
     len_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+    if (len_ == 0 && std::ferror(file_)) fail(kDeviceIO);
+    if (const void* mark = std::memchr(buffer_.data(), kEndOfFileMark, len_)) {
+        len_ = static_cast<std::size_t>(static_cast<const char*>(mark) - buffer_.data());
+        ended_ = true;
+    }
     return len_ > 0;
 }
 

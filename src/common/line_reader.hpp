@@ -1,7 +1,9 @@
 #pragma once
 // Reading a recorder file line by line. A line ends at CR LF, at a lone CR or
 // at a lone LF; the line end is not part of the line. Bytes are kept as they
-// are (Windows-1252 text).
+// are (Windows-1252 text). A 0x1A byte (the DOS end-of-file mark that many
+// recorders and download programs append) ends the input; a read error is a
+// failure (57), never taken for the end.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -10,7 +12,8 @@ namespace qrb {
 
 class LineReader {
 public:
-    // Opens the file; a file that cannot be opened fails with file not found (53).
+    // Opens the file; a missing file fails with file not found (53), one that
+    // may not be read with a path/file access error (75).
     explicit LineReader(const std::string& path);
     ~LineReader();
     LineReader(const LineReader&) = delete;
@@ -32,6 +35,7 @@ private:
     std::vector<char> buffer_;
     std::size_t pos_ = 0;
     std::size_t len_ = 0;
+    bool ended_ = false;  // the end-of-file mark was met
 };
 
 }  // namespace qrb

@@ -167,7 +167,7 @@ TEST_F(WizardTest, SendSampleFailuresOpenNoLink)
     state.results_folder = (dir / "manca").string();
     section.wizard_send_sample((dir / "campione.txt").string());
     EXPECT_EQ(ui.box_lines(), (std::vector<std::string>{
-                                  "box|excl|Errore inaspettato|Errore codice 76 : Impossibile trovare il percorso|ok"}));
+                                  "box|excl|Errore inaspettato|Errore codice 76 : Impossibile trovare il percorso (" + (dir / "manca" / "_tmp.dat").string() + ")|ok"}));
     EXPECT_TRUE(shell.opened.empty());
 }
 

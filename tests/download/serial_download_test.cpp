@@ -421,7 +421,7 @@ TEST_F(DownloadTest, AbortWhoseSaveFailsIsReportedAndEndsTheDownload)
     feed("x");
     ASSERT_EQ(ui.boxes.size(), 2u);
     EXPECT_EQ(box_line(ui.boxes[1]),
-              "box|excl|Errore su btn_impreg|Errore codice  76 : Impossibile trovare il percorso|ok");
+              "box|excl|Errore su btn_impreg|Errore codice  76 : Impossibile trovare il percorso (" + (dir / "manca" / "datireg.dat").string() + ")|ok");
     expect_ended();
 }
 
@@ -449,7 +449,7 @@ TEST_F(DownloadTest, ASaveThatFailsIsNotConverted)
     silence_ticks(5);
     ASSERT_EQ(ui.boxes.size(), 2u);
     EXPECT_EQ(ui.boxes[1].title, "Errore su btn_impreg");
-    EXPECT_EQ(ui.boxes[1].text, "Errore codice  76 : Impossibile trovare il percorso");
+    EXPECT_EQ(ui.boxes[1].text, "Errore codice  76 : Impossibile trovare il percorso (" + (dir / "manca" / "datireg.dat").string() + ")");
     EXPECT_TRUE(window.dispatched.empty());
     expect_ended();
 }

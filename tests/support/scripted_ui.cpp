@@ -79,6 +79,11 @@ std::optional<std::string> ScriptedUi::open_file(const FileDialogRequest& reques
 std::optional<std::string> ScriptedUi::save_file(const FileDialogRequest& request)
 {
     save_requests.push_back(request);
+    if (!save_results.empty()) {
+        std::optional<std::string> answer = save_results.front();
+        save_results.pop_front();
+        return answer;
+    }
     return save_result;
 }
 

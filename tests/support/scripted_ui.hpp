@@ -38,6 +38,8 @@ public:
     std::deque<int> answers;                  // answers to questions, in order
     std::optional<std::string> open_result;   // nothing: cancel
     std::optional<std::string> save_result;   // nothing: cancel
+    // Answers of the first Save dialogs, in order; save_result answers the rest.
+    std::deque<std::optional<std::string>> save_results;
     std::vector<FileDialogRequest> open_requests;
     std::vector<FileDialogRequest> save_requests;
     bool busy = false;

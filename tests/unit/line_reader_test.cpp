@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "common/failure.hpp"
 #include "common/line_reader.hpp"
 #include "support/harness.hpp"
@@ -38,6 +40,11 @@ TEST(LineReader, EveryLineEndEndsALine)
         {"ends far apart", std::string(300, 'x') + "\n" + std::string(255, 'y') + "\r" + std::string(256, 'z') + "\r\nw",
          V{std::string(300, 'x'), std::string(255, 'y'), std::string(256, 'z'), "w"}},
         {"lf before a distant cr", "a\nb" + std::string(400, 'c') + "\r", V{"a", "b" + std::string(400, 'c')}},
+        {"ctrl-z at the end", "a\r\nb\r\n\x1A", V{"a", "b"}},
+        {"ctrl-z ends a line", "a\r\nb\x1A" "c\r\nd\r\n", V{"a", "b"}},
+        {"ctrl-z first", "\x1A" "a\r\n", V{}},
+        {"ctrl-z after a cr", "a\r\x1A\nb", V{"a"}},
+        {"ctrl-z past the buffer", std::string(70000, 'x') + "\r\n\x1A" "y", V{std::string(70000, 'x')}},
     };
     for (const auto& c : cases) EXPECT_EQ(lines_of(c.bytes), c.lines) << c.name;
 }
@@ -69,6 +76,41 @@ TEST(LineReader, ReadingPastTheEndAndMissingFile)
     } catch (const RunError& e) {
         EXPECT_EQ(e.code(), 53);
     }
+}
+
+TEST(LineReader, BytesEndAtTheEndOfFileMark)
+{
+    test::TempDir dir;
+    test::write_file(dir / "in.txt", "ab\x1A" "cd");
+    LineReader in((dir / "in.txt").string());
+    EXPECT_EQ(in.read_byte(), 'a');
+    EXPECT_EQ(in.read_byte(), 'b');
+    EXPECT_EQ(in.read_byte(), -1);
+    EXPECT_EQ(in.read_byte(), -1);
+    EXPECT_TRUE(in.at_end());
+}
+
+int failure_code(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const RunError& e) {
+        return e.code();
+    }
+    return 0;
+}
+
+TEST(LineReader, AReadErrorIsNoEnd)
+{
+    // A folder opens, but cannot be read.
+    test::TempDir dir;
+    LineReader in(dir.path().string());
+    EXPECT_EQ(failure_code([&] { in.at_end(); }), kDeviceIO);
+    LineReader lines(dir.path().string());
+    std::string line;
+    EXPECT_EQ(failure_code([&] { lines.next_line(line); }), kDeviceIO);
+    LineReader bytes(dir.path().string());
+    EXPECT_EQ(failure_code([&] { bytes.read_byte(); }), kDeviceIO);
 }
 
 }  // namespace

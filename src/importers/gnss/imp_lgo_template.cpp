@@ -83,8 +83,9 @@ private:
     void read_job(Conversion& c)
     {
         wrote_other_item();
+        const std::string title = next(c);  // read first: no bare tag at the end of the input
         c.out.tag("#titolo#");
-        c.out.value(next(c));
+        c.out.value(title);
         c.out.tag("#loc#");
         c.out.value("Nessuna");
         c.out.tag("#tipo#");

@@ -36,13 +36,26 @@ TEST(ImpArvatec, PointsWithDecimalCommas)
     EXPECT_TRUE(r.boxes.empty());
 }
 
-TEST(ImpArvatec, EmptyInputGivesHeaderAndTrailer)
+TEST(ImpArvatec, TheEndOfFileMarkEndsTheList)
+{
+    Harness h;
+    h.cli();
+    const Lines point{"#passnoto#", "101|1|2|3|nn|NN|"};
+    for (const std::string& input : {crlf({"101;1;2;3"}) + "\x1A", std::string("101;1;2;3\x1A;9\r\n102;4;5;6\r\n")}) {
+        const auto r = h.run(imp_arvatec, input);
+        EXPECT_EQ(r.book, crlf(kHeader + point + kTrailer));
+        EXPECT_TRUE(r.boxes.empty());
+    }
+}
+
+TEST(ImpArvatec, EmptyInputIsNothingFound)
 {
     Harness h;
     h.cli();
     const auto r = h.run(imp_arvatec, "");
-    EXPECT_EQ(r.book, crlf(kHeader + kTrailer));
-    EXPECT_TRUE(r.boxes.empty());
+    EXPECT_EQ(r.book, "");
+    EXPECT_EQ(r.boxes, std::vector<std::string>{
+                           "box|excl|Importa file ARVAtec GPS|File non valido, importazione fallita.|ok"});
 }
 
 }  // namespace

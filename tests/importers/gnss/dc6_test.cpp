@@ -150,9 +150,9 @@ TEST(ImpDc6, NothingFoundAndFailures)
     Harness h;
     h.cli();
     auto r = h.run(imp_dc6, crlf({columns({{1, "95"}, {5, "Solo lavoro"}}), base("")}));
-    // A "73" alone makes a base, reported as such.
-    EXPECT_EQ(r.book, crlf(header("Solo lavoro") + kTrailer));
-    EXPECT_EQ(r.boxes, Lines{kEmptyBase});
+    // A "73" alone makes a base, reported as such; nothing is written.
+    EXPECT_EQ(r.book, "");
+    EXPECT_EQ(r.boxes, (Lines{kEmptyBase, "box|excl|Importazione file Trimble dc|File non valido, importazione fallita.|ok"}));
 
     r = h.run(imp_dc6, crlf({columns({{1, "95"}, {5, "Solo lavoro"}}), vec("P", "1", "1", "1")}));
     EXPECT_EQ(r.book, "");

@@ -190,6 +190,21 @@ TEST(ImpDc, NothingFound)
     }
 }
 
+TEST(ImpDc, StationsWithoutReadingsAreNothingFound)
+{
+    // Each station is reported, then the book holds nothing: no success.
+    for (const bool cli : {true, false}) {
+        Harness h;
+        h.cli(cli);
+        const auto r = h.run(imp_dc, crlf({station("1"), station("2"), station("3")}));
+        EXPECT_EQ(r.book, "");
+        std::vector<std::string> boxes(3, kEmptyStation);
+        boxes.push_back(kNothingFound);
+        if (!cli) boxes.insert(boxes.begin(), kNoticeBox);
+        EXPECT_EQ(r.boxes, boxes);
+    }
+}
+
 TEST(ImpDc, InvalidBaseNameStopsTheConversion)
 {
     Harness h;

@@ -200,6 +200,16 @@ TEST(ImpLgoTemplate, SectionCutShortKeepsWhatWasWritten)
     EXPECT_FALSE(r.busy_after);
 }
 
+TEST(ImpLgoTemplate, JobAtTheEndLeavesNoBareTitleTag)
+{
+    Harness h;
+    h.cli();
+    const auto r = h.run(imp_lgo_template, crlf(tps("S1", "1|2|3|4|5|n|N|") + Lines{"[JOB]"}));
+    EXPECT_EQ(r.book, crlf(Lines{"#stazione#", "S1", "1.55", "stazione", "1|2|3|4|5|n|N|"}));
+    EXPECT_EQ(r.boxes, Lines{"box|excl|" + kTemplateTitle +
+                             "|Il file dati contiene degli errori, l'importazione non sarà completa.|ok"});
+}
+
 TEST(ImpLgoTemplate, MissingInputEndsSilently)
 {
     Harness h;

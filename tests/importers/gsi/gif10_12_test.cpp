@@ -64,8 +64,10 @@ private:
     std::filesystem::path output_;
 };
 
-TEST(Gif10_12, NoMeasurementsGiveHeaderAndTrailerBeforeTheSuccessBox)
+TEST(Gif10_12, NoStationIsNothingFound)
 {
+    // The header was written while reading; the nothing-found end empties
+    // the book before its box shows.
     test::TempDir dir;
     const auto input = dir / "in.dat";
     const auto output = dir / "out.qrb";
@@ -74,21 +76,28 @@ TEST(Gif10_12, NoMeasurementsGiveHeaderAndTrailerBeforeTheSuccessBox)
     SnapshotUi ui(output);
     ui.save_result = output.string();
     ImportOptions options;
-    options.tipo_iz = false;
-    options.tipo_od = true;
-    options.op_note = 0;
     ImportContext ctx{state, ui, options, ""};
     imp_gif10_12(ctx, input.string());
 
-    const std::string book = header("OD") + test::kTrailerLines;
-    EXPECT_EQ(test::read_file(output), book);
+    EXPECT_EQ(test::read_file(output), "");
     EXPECT_EQ(ui.box_lines(), (std::vector<std::string>{
                                   test::kNoticeBox,
-                                  "box|info|Importa file Wild Gif 10-12|File importato con successo.|ok",
+                                  "box|excl|Importa file Wild Gif 10-12|File non valido, importazione fallita.|ok",
                               }));
     ASSERT_EQ(ui.at_box.size(), 2u);
-    EXPECT_EQ(ui.at_box[1], book);  // complete when the success box shows
+    EXPECT_EQ(ui.at_box[1], "");
     EXPECT_FALSE(ui.busy);
+
+    // With a station, the book is complete when the success box shows.
+    test::write_file(input, crlf({block("00000041", {"00000007", "00001650"})}));
+    ui.boxes.clear();
+    ui.at_box.clear();
+    imp_gif10_12(ctx, input.string());
+    const std::string book = header() + crlf({"#stazione#", "7", "1.650", "041"}) + test::kTrailerLines;
+    EXPECT_EQ(test::read_file(output), book);
+    ASSERT_EQ(ui.at_box.size(), 2u);
+    EXPECT_EQ(ui.at_box[1], book);
+    EXPECT_EQ(ui.box_lines()[1], "box|info|Importa file Wild Gif 10-12|File importato con successo.|ok");
 }
 
 TEST(Gif10_12, NamesAreNumbersWithAllTheirDigitsInLowerCase)

@@ -114,14 +114,20 @@ TEST(Tca1100, FieldsCutShortGiveTheDigitsThereAre)
                           test::kTrailerLines);
 }
 
-TEST(Tca1100, NoMeasurementsGiveHeaderAndTrailer)
+TEST(Tca1100, NoMeasurementsAreNothingFound)
 {
-    for (const auto converter : {imp_tca1100, imp_tca1100_tc1000}) {
+    const struct {
+        void (*converter)(ImportContext&, const std::string&);
+        const char* title;
+    } cases[] = {{imp_tca1100, "Importa file Wild Leica TCA 1100"},
+                 {imp_tca1100_tc1000, "Importa file Wild Leica TCA 1100 TC 1000"}};
+    for (const auto& c : cases) {
         Harness h;
         h.cli();
-        const auto r = h.run(converter, crlf({"", "41", block("00000009"), "21.102+10000000"}));
-        EXPECT_EQ(r.book, header() + test::kTrailerLines);
-        EXPECT_TRUE(r.boxes.empty());
+        const auto r = h.run(c.converter, crlf({"", "41", block("00000009"), "21.102+10000000"}));
+        EXPECT_EQ(r.book, "");
+        EXPECT_EQ(r.boxes, std::vector<std::string>{std::string("box|excl|") + c.title +
+                                                    "|File non valido, importazione fallita.|ok"});
     }
 }
 
