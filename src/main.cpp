@@ -13,6 +13,7 @@
 #include "platform/qt/qt_shell.hpp"
 #include "platform/qt/qt_ui.hpp"
 #include "platform/qt/system_folders.hpp"
+#include "platform/qt/translations.hpp"
 #include "ui/main_window.hpp"
 #include "ui/window_serial.hpp"
 
@@ -54,6 +55,7 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarel - Import"));
+    qrb::install_italian_translations(app);
 
     qrb::QtUi ui;
     qrb::QtShell shell;

@@ -309,7 +309,10 @@ SerialDownload::Outcome SerialDownload::handle_failure(const RunError& error)
     case kDeviceUnavailable:
     case kPortInvalid:
     case kPortAlreadyOpen:
-        box(error.code() == kPortAlreadyOpen ? "Porta COM già occupata da altro dispositivo" : "Porta COM non disponibile",
+    case kPermissionDenied:
+        box(error.code() == kPortAlreadyOpen    ? std::string("Porta COM già occupata da altro dispositivo")
+            : error.code() == kPermissionDenied ? error.description()
+                                                : std::string("Porta COM non disponibile"),
             kAttention, Icon::Exclamation);
         stop_port_and_timers();
         closing_steps();

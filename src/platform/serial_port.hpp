@@ -2,7 +2,9 @@
 // A serial port as the download uses it: open with settings, DTR, send,
 // take what has arrived, close. Failures throw RunError with the codes the
 // download's error routine knows: 68 or 8002 (no such port), 8005 (port in
-// use or forbidden), anything else (settings the device refuses and the like).
+// use), 70 (the user may not open the device; the description is the whole
+// message, naming the device), anything else (settings the device refuses
+// and the like).
 #include <functional>
 #include <string>
 

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/about.hpp"
@@ -42,6 +43,30 @@ QPushButton* make_button(QWidget* parent, const char* name, const char* caption,
     }
     return b;
 }
+
+// Keeps the list's current entry in view whenever the list changes size: as
+// the window takes its size at start-up, and when the "GSI doppia precisione"
+// box appears below the list and the list shrinks.
+class KeepCurrentInView : public QObject {
+public:
+    explicit KeepCurrentInView(QListWidget* list) : QObject(list), list_(list)
+    {
+        list->viewport()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // After the list has laid out its new size.
+        if (event->type() == QEvent::Resize)
+            QTimer::singleShot(0, list_, [list = list_] {
+                if (QListWidgetItem* item = list->currentItem()) list->scrollToItem(item);
+            });
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QListWidget* list_;
+};
 
 }  // namespace
 
@@ -79,6 +104,7 @@ void MainWindow::build()
     list_reg = named(new QListWidget(frame0), "list_reg");
     list_reg->setSortingEnabled(false);
     list_reg->setMinimumHeight(220);
+    new KeepCurrentInView(list_reg);
     f0->addWidget(list_reg, 1);
     auto* chosen = new QHBoxLayout;
     tipo = named(new QLabel(frame0), "tipo");

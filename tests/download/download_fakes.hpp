@@ -35,7 +35,8 @@ public:
     void open(const PortSettings& settings) override
     {
         opened_with.push_back(settings);
-        if (open_error) throw RunError(*open_error);
+        if (open_error)
+            throw open_error_text.empty() ? RunError(*open_error) : RunError(*open_error, open_error_text);
         open_ = true;
     }
     bool is_open() const override { return open_; }
@@ -61,6 +62,7 @@ public:
 
     std::vector<PortSettings> opened_with;
     std::optional<int> open_error;
+    std::string open_error_text;  // empty: the code's own description
     std::optional<int> read_error;
     std::optional<bool> dtr;
     std::string sent;

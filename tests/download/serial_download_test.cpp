@@ -349,12 +349,15 @@ TEST_F(DownloadTest, PortErrorsShowTheirMessageAndEndTheDownload)
         {kDeviceUnavailable, "Porta COM non disponibile"},
         {kPortInvalid, "Porta COM non disponibile"},
         {kPortAlreadyOpen, "Porta COM già occupata da altro dispositivo"},
+        {kPermissionDenied, "Porta COM non accessibile (permesso negato): /dev/ttyS0"},
     };
     for (const auto& [code, text] : cases) {
         ui.boxes.clear();
         window.closed = false;
         window.cli = true;
         port.open_error = code;
+        // The port names the device and the cause of a refused permission.
+        port.open_error_text = code == kPermissionDenied ? text : "";
         start();
         EXPECT_EQ(ui.box_lines(), (std::vector<std::string>{std::string("box|excl|Attenzione|") + text + "|ok"}));
         expect_ended();

@@ -197,6 +197,33 @@ TEST_F(MainWindowTest, GsiOptionShownOnlyForGenericGsi)
     EXPECT_EQ(commands_loaded, (V{"foifraw.txt", "gsigen.txt", "gmxzts.txt"}));
 }
 
+TEST_F(MainWindowTest, TheSelectedEntryStaysInView)
+{
+    const auto settle = [] {
+        for (int k = 0; k < 5; ++k) QApplication::processEvents();
+    };
+    const auto in_view = [](const MainWindow& w) {
+        const QRect item = w.list_reg->visualItemRect(w.list_reg->currentItem());
+        return !item.isEmpty() && w.list_reg->viewport()->rect().contains(item);
+    };
+    for (const char* stored : {"78", "40", "0"}) {
+        settings.import("strumento", stored);
+        MainWindow& w = open();
+        settle();
+        EXPECT_TRUE(in_view(w)) << "at start-up, entry " << stored;
+    }
+
+    // The GSI option shows and the list shrinks under an entry at its bottom edge.
+    MainWindow& w = open();
+    settle();
+    w.list_reg->setCurrentRow(30);
+    settle();
+    w.list_reg->setCurrentRow(48);
+    settle();
+    EXPECT_TRUE(w.op_gen->isVisible());
+    EXPECT_TRUE(in_view(w));
+}
+
 TEST_F(MainWindowTest, InstructionsFolderOpensOnYes)
 {
     MainWindow& w = open();

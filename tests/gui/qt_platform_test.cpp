@@ -4,14 +4,19 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
 #include "platform/qt/qt_settings_store.hpp"
 #include "platform/qt/qt_ui.hpp"
+#include "platform/qt/translations.hpp"
 #include "support/harness.hpp"
 
 namespace qrb {
@@ -102,7 +107,9 @@ TEST(QtUi, NameFilters)
               (V{"File registratore (*.DAT) (*.[dD][aA][tT])", "Tutti i file (*.*) (*)"}));
     EXPECT_EQ(dialog_name_filters("File registratore (*.)|*.|Tutti i file (*.*)|*.*"),
               (V{"File registratore (*.) (*.)", "Tutti i file (*.*) (*)"}));
-    EXPECT_EQ(dialog_name_filters("Quarel Rilievo (*.qrb)"), V{"Quarel Rilievo (*.qrb)"});
+    // The Save dialog's label shows its pattern.
+    EXPECT_EQ(dialog_name_filters("Quarel Rilievo (*.qrb)"), V{"Quarel Rilievo (*.qrb) (*.[qQ][rR][bB])"});
+    EXPECT_EQ(dialog_name_filters("Solo etichetta"), V{"Solo etichetta"});
 
     // The pattern finds recorder files whatever the case of their names.
     test::TempDir dir;
@@ -142,6 +149,58 @@ TEST(QtUi, OpenDialog)
 
     when_modal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
     EXPECT_EQ(ui.open_file(request), std::nullopt);
+}
+
+TEST(QtUi, QtTextsInItalian)
+{
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFileInfo::exists(folder + QStringLiteral("/qtbase_it.qm")))
+        GTEST_SKIP() << "Qt's Italian translations are not installed (" << folder.toStdString() << ")";
+    ASSERT_TRUE(install_italian_translations(*QCoreApplication::instance()));
+
+    // The buttons of a box.
+    QStringList buttons;
+    when_modal([&buttons](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        for (QAbstractButton* b : box->buttons()) buttons << b->text().remove(QLatin1Char('&'));
+        box->button(QMessageBox::Abort)->click();
+    });
+    QtUi ui;
+    ui.message_box("Testo", "Titolo", Icon::Critical, Buttons::AbortRetryIgnore);
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{"Ignora", "Interrompi", "Riprova"}));
+
+    // The Save dialog and its overwrite question.
+    test::TempDir dir;
+    test::write_file(dir / "esiste.qrb", "x");
+    FileDialogRequest request;
+    request.initial_folder = dir.path().string();
+    request.filter = "Quarel Rilievo (*.qrb)";
+    request.overwrite_prompt = true;
+    QString accept_text, question, filter_shown;
+    when_modal([&](QWidget* w) {
+        auto* d = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(d, nullptr);
+        auto* button_box = d->findChild<QDialogButtonBox*>();
+        ASSERT_NE(button_box, nullptr);
+        accept_text = button_box->button(QDialogButtonBox::Save)->text().remove(QLatin1Char('&'));
+        auto* filters = d->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(filters, nullptr);
+        filter_shown = filters->currentText();
+        d->selectFile(QString::fromStdString((dir / "esiste.qrb").string()));
+        when_modal([&question](QWidget* q) {
+            auto* box = qobject_cast<QMessageBox*>(q);
+            ASSERT_NE(box, nullptr);
+            question = box->text();
+            box->button(QMessageBox::Yes)->click();
+        });
+        static_cast<QDialog*>(d)->accept();
+    });
+    EXPECT_EQ(ui.save_file(request), (dir / "esiste.qrb").string());
+    EXPECT_EQ(accept_text.toStdString(), "Salva");
+    EXPECT_EQ(filter_shown.toStdString(), "Quarel Rilievo (*.qrb)");
+    EXPECT_NE(question.toStdString().find("esiste"), std::string::npos) << question.toStdString();
 }
 
 TEST(QtUi, BusyPointer)

@@ -5,6 +5,10 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -171,6 +175,33 @@ TEST_F(SerialPtyTest, MissingAndBusyPorts)
     EXPECT_EQ(ui.box_lines(),
               (std::vector<std::string>{"box|excl|Attenzione|Porta COM già occupata da altro dispositivo|ok"}));
     EXPECT_FALSE(controller.port().is_open());
+}
+
+TEST_F(SerialPtyTest, ADeviceTheUserMayNotOpenIsNamedWithTheCause)
+{
+    PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    ASSERT_EQ(::chmod(pty.slave_name().c_str(), 0), 0);
+    ScopedEnv com1("QUAREL_COM1", pty.slave_name());
+    const std::string expected = "Porta COM non accessibile (permesso negato): " + pty.slave_name();
+    // In a child without the right to open it (as "nobody" when the tests run as root).
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(100);
+        QtSerialPort port;
+        PortSettings settings;
+        settings.comm_port = 1;
+        try {
+            port.open(settings);
+        } catch (const RunError& e) {
+            ::_exit(e.code() == kPermissionDenied && e.description() == expected ? 0 : 1);
+        }
+        ::_exit(2);
+    }
+    int status = -1;
+    ::waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 TEST_F(SerialPtyTest, SettingsThePlatformCannotApplyOpenNothing)

@@ -1,9 +1,11 @@
 #include "platform/qt/qt_serial_port.hpp"
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 
 #include <termios.h>
+#include <unistd.h>
 
 #include "common/failure.hpp"
 
@@ -111,6 +113,10 @@ void QtSerialPort::open(const PortSettings& settings)
         switch (error) {
         case QSerialPort::DeviceNotFoundError: throw RunError(kDeviceUnavailable);
         case QSerialPort::PermissionError:
+            // The same error for a port in use and one the user may not open.
+            if (::access(device.c_str(), R_OK | W_OK) != 0 && errno == EACCES)
+                throw RunError(kPermissionDenied, "Porta COM non accessibile (permesso negato): " + device);
+            throw RunError(kPortAlreadyOpen);
         case QSerialPort::OpenError: throw RunError(kPortAlreadyOpen);
         case QSerialPort::UnsupportedOperationError: refuse_setting(settings, "rifiutata dal dispositivo (" + reason + ")");
         default: throw RunError(kPortSetupFailed, "Impossibile aprire " + device + ": " + reason);

@@ -117,7 +117,14 @@ int answer_of(int button, Buttons buttons)
 std::vector<std::string> dialog_name_filters(const std::string& filter)
 {
     const std::vector<std::string> parts = split_bars(filter);
-    if (parts.size() < 2) return {filter};
+    if (parts.size() < 2) {
+        // A bare label that ends in its pattern, such as "Quarel Rilievo
+        // (*.qrb)": shown whole, the pattern matched without regard to case.
+        const std::size_t open = filter.rfind('(');
+        if (open == std::string::npos || filter.empty() || filter.back() != ')') return {filter};
+        const std::string pattern = filter.substr(open + 1, filter.size() - open - 2);
+        return {filter + " (" + case_blind_pattern(pattern) + ")"};
+    }
     std::vector<std::string> filters;
     for (std::size_t k = 0; k + 1 < parts.size(); k += 2)
         filters.push_back(parts[k] + " (" + case_blind_pattern(parts[k + 1]) + ")");

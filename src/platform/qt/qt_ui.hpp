@@ -11,9 +11,9 @@
 namespace qrb {
 
 // The dialog's name filters for a "label|pattern|label|pattern" filter, or
-// for a bare label. Patterns match without regard to case ("*.dat" also
-// finds "RILIEVO.DAT"), "*.*" stands for every file, and the dialog shows
-// only the labels.
+// for a bare label (a label that ends in "(pattern)" filters by it). Patterns
+// match without regard to case ("*.dat" also finds "RILIEVO.DAT"), "*.*"
+// stands for every file, and the dialog shows the labels as they stand.
 std::vector<std::string> dialog_name_filters(const std::string& filter);
 
 class QtUi : public Ui {
