@@ -5,4 +5,4 @@ cd "$(dirname "$0")"
 bash scripts/deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQRB_BUILD_GUI=ON -DQRB_WERROR=ON >/dev/null
 cmake --build build
-ctest --test-dir build --output-on-failure -j "$(nproc)"
+ctest --test-dir build --output-on-failure --timeout 300 -j "$(nproc)"

@@ -29,6 +29,12 @@ std::string crlf(const std::vector<std::string>& lines)
     return out;
 }
 
+std::string samples_missing(const std::filesystem::path& folder)
+{
+    return "public recordings not found at " + folder.string() +
+           " (they are the shared folder's samples/, expected as ../shared/samples beside the checkout)";
+}
+
 TempDir::TempDir()
 {
     static std::atomic<int> counter{0};

@@ -16,6 +16,10 @@ void write_file(const std::filesystem::path& path, const std::string& bytes);
 // Lines joined with CR LF, each line ended by CR LF.
 std::string crlf(const std::vector<std::string>& lines);
 
+// Why a test of the public recordings is skipped: they are looked for in
+// ../shared/samples beside the checkout.
+std::string samples_missing(const std::filesystem::path& folder);
+
 class TempDir {
 public:
     TempDir();

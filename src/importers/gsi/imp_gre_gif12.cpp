@@ -63,10 +63,7 @@ void read_gre_gif12(Conversion& c)
         if (kind == "41") {
             const double code = field_value(line, kWord1Column);
             if (code == kStation) {
-                // Appended rather than "V" + name: GCC 12 at -O3 warns falsely on the latter.
-                std::string name = "V";
-                name += gre_name(line, kWord3Column);
-                stations.add(name, metres(line, kWord2Column), "ST");
+                stations.add("V" + gre_name(line, kWord3Column), metres(line, kWord2Column), "ST");
             } else if (code == kVertex1 || code == kVertex2) {
                 vertex = {true, gre_name(line, kWord3Column), metres(line, kWord2Column)};
             } else if (code == kTargetHeight1 || code == kTargetHeight2) {

@@ -14,7 +14,7 @@ namespace {
 TEST(GnssSamples, SurveyControllerRecordings)
 {
     const std::filesystem::path folder = std::filesystem::path(QRB_SAMPLES) / "trimble_dc";
-    if (!std::filesystem::is_directory(folder)) GTEST_SKIP() << "no recordings in " << folder;
+    if (!std::filesystem::is_directory(folder)) GTEST_SKIP() << test::samples_missing(folder);
     const std::set<std::string> own_titles{"Attenzione", "Importa file Trimble", "Importazione file Trimble dc",
                                            "Errore inaspettato"};
     int files = 0;

@@ -13,7 +13,7 @@ namespace {
 TEST(GsiFixedColumnsSamples, ConvertOrFailWithOwnMessage)
 {
     const std::filesystem::path folder = std::filesystem::path(QRB_SAMPLES) / "leica_gsi";
-    if (!std::filesystem::is_directory(folder)) GTEST_SKIP() << "no samples at " << folder;
+    if (!std::filesystem::is_directory(folder)) GTEST_SKIP() << test::samples_missing(folder);
     const struct {
         const char* name;
         Converter converter;

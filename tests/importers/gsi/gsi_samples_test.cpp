@@ -38,7 +38,7 @@ TEST(GsiSamples, ConvertOrFailWithTheConvertersOwnMessage)
         EXPECT_EQ(find_converter(entry->converter), c.convert) << c.entry;
     }
     const std::filesystem::path samples = std::filesystem::path(QRB_SAMPLES) / "leica_gsi";
-    if (!std::filesystem::exists(samples)) GTEST_SKIP() << "no samples";
+    if (!std::filesystem::exists(samples)) GTEST_SKIP() << test::samples_missing(samples);
     int files = 0;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(samples)) {
         if (!entry.is_regular_file()) continue;

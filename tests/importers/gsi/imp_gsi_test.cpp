@@ -222,7 +222,7 @@ TEST(ImpGsi, CancelledSaveWritesNothing)
 TEST(ImpGsi, PublicRecordingsConvertOrFailCleanly)
 {
     const std::filesystem::path samples = std::filesystem::path(QRB_SAMPLES) / "leica_gsi";
-    if (!std::filesystem::exists(samples)) GTEST_SKIP() << "no samples";
+    if (!std::filesystem::exists(samples)) GTEST_SKIP() << test::samples_missing(samples);
     for (const auto& entry : std::filesystem::recursive_directory_iterator(samples)) {
         if (!entry.is_regular_file()) continue;
         test::Harness h;
