@@ -45,7 +45,9 @@ void report(Ui& ui, const FailurePolicy& policy, const RunError& e)
     using Style = FailurePolicy::Style;
     switch (policy.style) {
     case Style::Resuming:
-        return;
+        // An input that cannot be read is reported all the same.
+        if (e.code() != kDeviceIO && e.code() != kPathFileAccess) return;
+        break;
     case Style::Older:
         ui.message_box(older_text(e.code(), e.description()), kOlderTitle, Icon::Exclamation);
         return;

@@ -285,6 +285,31 @@ TEST(FailureHandling, EveryCaseOfEveryHandling)
     }
 }
 
+TEST(FailureHandling, AnInputThatCannotBeReadIsReportedByEveryHandling)
+{
+    Harness h;
+    h.cli();
+    ImportContext ctx{h.state, h.ui, h.options, h.command_line_path};
+    const std::string unexpected = "box|excl|Errore inaspettato|Errore codice 57 : Errore di I/O della periferica|ok";
+    const std::pair<FailurePolicy, std::string> cases[] = {
+        {kStandard, unexpected},
+        {FailurePolicy::short_form(), unexpected},
+        {FailurePolicy::resuming(), unexpected},
+        {FailurePolicy::older(), "box|excl|Errore imprevisto|Errore 57 , Errore di I/O della periferica|ok"},
+    };
+    for (const auto& [policy, box] : cases) {
+        h.ui.boxes.clear();
+        // A folder opens, but cannot be read.
+        run_converter(ctx, h.dir.path().string(), test_spec(policy), read_test_format,
+                      [](Conversion& c) {
+                          write_trailer(c.out);
+                          return true;
+                      });
+        EXPECT_EQ(h.ui.box_lines(), std::vector<std::string>{box});
+        EXPECT_EQ(test::read_file(h.output_path()), "");
+    }
+}
+
 TEST(FailureHandling, MissingInput)
 {
     Harness h;
