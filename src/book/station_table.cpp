@@ -1,5 +1,7 @@
 #include "book/station_table.hpp"
 
+#include "book/skeleton.hpp"
+
 #include "common/failure.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
@@ -11,11 +13,10 @@ namespace {
 bool nothing_found(const WorkState& state, const StationTableOptions& options)
 {
     using NF = StationTableOptions::NothingFound;
-    if (options.nothing_found_needs_list1_empty && !state.lista_pti[1].empty()) return false;
     if (options.found_elsewhere && options.found_elsewhere(state)) return false;
     const NF test = options.nothing_found;
     const bool no_stations = state.station_table.empty();
-    const bool no_known = state.lista_pti[0].empty();
+    const bool no_known = state.known_points.empty();
     const bool no_bases = state.gnss_base_table.empty();
     const bool no_geo = state.geo_point_table.empty();
     switch (test) {
@@ -89,7 +90,7 @@ bool write_station_table(Conversion& conv, const StationTableOptions& options)
     }
 
     if (options.known_points)
-        for (const std::string& item : state.lista_pti[0]) {
+        for (const std::string& item : state.known_points) {
             conv.out.tag("#passnoto#");
             conv.out.line(item);
         }
@@ -113,7 +114,14 @@ void CollectThenWrite::run(ImportContext& ctx, const std::string& input_path, co
                            const OpenPhase& on_input_open) const
 {
     run_converter(
-        ctx, input_path, spec, read, [this](Conversion& c) { return write_station_table(c, book); }, on_input_open);
+        ctx, input_path, spec, read,
+        [this](Conversion& c) {
+            if (!before_writing) return write_station_table(c, book);
+            StationTableOptions learnt = book;
+            before_writing(learnt);
+            return write_station_table(c, learnt);
+        },
+        on_input_open);
 }
 
 }  // namespace qrb

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "book/converter.hpp"
+#include "book/skeleton.hpp"
 #include "book/station_table.hpp"
 #include "common/failure.hpp"
 #include "common/number.hpp"
@@ -24,7 +25,6 @@ void read_test_format(Conversion& c)
 {
     std::string line;
     while (c.in.next_line(line)) {
-        c.state.work_line = line + " ";
         const char kind = line.empty() ? ' ' : line[0];
         std::vector<std::string> f;
         std::string cur;
@@ -48,7 +48,7 @@ void read_test_format(Conversion& c)
             r.target_height = static_cast<float>(val(f[4]));
             r.code = f.size() > 5 ? f[5] : "";
         } else if (kind == 'K') {
-            c.state.lista_pti[0].push_back(f[0]);
+            c.state.known_points.push_back(f[0]);
         } else if (kind == 'X') {
             mid(line, 0, 1);
         } else if (kind == 'E') {
@@ -144,34 +144,30 @@ TEST(StationTable, NothingFoundVariants)
     using NF = StationTableOptions::NothingFound;
     const struct {
         NF test;
-        bool list1;
         bool elsewhere;
-        std::vector<int> filled;  // 0: known point, 1: list 1, 2: base, 3: geographic point
+        std::vector<int> filled;  // 0: known point, 2: base, 3: geographic point
         bool found;
     } cases[] = {
-        {NF::Stations, false, false, {0, 1, 2, 3}, false},
-        {NF::StationsKnownPoints, false, false, {0}, true},
-        {NF::StationsKnownPoints, false, false, {2, 3}, false},
-        {NF::StationsBasesKnownPoints, false, false, {2}, true},
-        {NF::StationsBasesKnownPoints, false, false, {3}, false},
-        {NF::StationsBasesKnownGeoPoints, false, false, {3}, true},
-        {NF::StationsBasesKnownPoints, true, false, {1}, true},
-        {NF::Stations, false, true, {}, true},
+        {NF::Stations, false, {0, 2, 3}, false},
+        {NF::StationsKnownPoints, false, {0}, true},
+        {NF::StationsKnownPoints, false, {2, 3}, false},
+        {NF::StationsBasesKnownPoints, false, {2}, true},
+        {NF::StationsBasesKnownPoints, false, {3}, false},
+        {NF::StationsBasesKnownGeoPoints, false, {3}, true},
+        {NF::Stations, true, {}, true},
     };
     for (const auto& c : cases) {
         Harness h;
         h.cli();
         auto options = test_options();
         options.nothing_found = c.test;
-        options.nothing_found_needs_list1_empty = c.list1;
         if (c.elsewhere) options.found_elsewhere = [](const WorkState&) { return true; };
         options.known_points = false;
         const auto filled = c.filled;
         const auto fn = [options, filled](ImportContext& ctx, const std::string& path) {
             run_converter(ctx, path, test_spec(kStandard), [filled](Conversion& conv) {
                     for (int f : filled) {
-                        if (f == 0) conv.state.lista_pti[0].push_back("x");
-                        if (f == 1) conv.state.lista_pti[1].push_back("x");
+                        if (f == 0) conv.state.known_points.push_back("x");
                         if (f == 2) conv.state.gnss_base_table.add("B");
                         if (f == 3) conv.state.geo_point_table.add({});
                     }

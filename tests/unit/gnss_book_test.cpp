@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "book/gnss.hpp"
+#include "book/skeleton.hpp"
 #include "support/harness.hpp"
 
 namespace qrb {
@@ -84,7 +85,6 @@ test::ConverterFn gnss_converter(std::function<void(WorkState&)> fill, GnssBookO
     return [fill, gnss, nothing_found](ImportContext& ctx, const std::string& path) {
         ConverterSpec spec;
         spec.failure = FailurePolicy::standard("PROVA", "Importa file Prova");
-        spec.clear_gnss = true;
         spec.success_title = "Importa file Prova";
         run_converter(
             ctx, path, spec, [fill](Conversion& c) { fill(c.state); },
