@@ -16,11 +16,26 @@ LocalDateTime ImportContext::now() const
     return LocalDateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min};
 }
 
+SurveyType chosen_survey_type(const ImportOptions& options)
+{
+    if (options.tipo_od) return SurveyType::ReducedHeight;
+    if (options.tipo_iz) return SurveyType::SlopeZenith;
+    return SurveyType::Neither;
+}
+
+std::string_view survey_type_text(SurveyType type)
+{
+    switch (type) {
+    case SurveyType::SlopeZenith: return "IZ";
+    case SurveyType::ReducedHeight: return "OD";
+    case SurveyType::Neither: break;
+    }
+    return {};
+}
+
 std::string survey_type(const ImportOptions& options)
 {
-    if (options.tipo_od) return "OD";
-    if (options.tipo_iz) return "IZ";
-    return {};
+    return std::string(survey_type_text(chosen_survey_type(options)));
 }
 
 std::optional<std::string> choose_output_file(ImportContext& ctx)

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/work_state.hpp"
 #include "platform/ui.hpp"
@@ -41,7 +42,17 @@ struct ImportContext {
     LocalDateTime now() const;
 };
 
-// "OD" when tipo_od is chosen, else "IZ" when tipo_iz is, else empty.
+// The survey type the window's options choose: slope distance and zenith
+// ("IZ"), reduced distance and height difference ("OD"), or neither (the
+// window always chooses one; a converter's caller may choose none).
+enum class SurveyType { SlopeZenith, ReducedHeight, Neither };
+
+// ReducedHeight when tipo_od is chosen, else SlopeZenith when tipo_iz is,
+// else Neither.
+SurveyType chosen_survey_type(const ImportOptions& options);
+// The "#tipo#" value: "IZ", "OD" or empty.
+std::string_view survey_type_text(SurveyType type);
+// The "#tipo#" value of the options: "OD", "IZ" or empty.
 std::string survey_type(const ImportOptions& options);
 
 // The survey-book path: the command-line path unchanged, or the notice box

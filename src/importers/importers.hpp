@@ -1,6 +1,9 @@
 #pragma once
 // The converters: each takes the full path of a recorder file, converts it
-// into one survey book and reports everything itself in boxes.
+// into one survey book and reports everything itself in boxes. Each family
+// declares its converters in its own section below and registers them in
+// the same section of registry.cpp.
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -10,6 +13,14 @@ namespace qrb {
 
 using Converter = void (*)(ImportContext& ctx, const std::string& input_path);
 
+struct RegisteredConverter {
+    std::string_view name;  // the name the instrument list gives it
+    Converter run;
+    bool by_name_only = false;  // no list entry: reached by its name alone
+};
+
+// Every converter that is built.
+std::span<const RegisteredConverter> registered_converters();
 // The converter of that name, or nothing when it is not built.
 Converter find_converter(std::string_view name);
 
@@ -33,5 +44,25 @@ void imp_lgo_baseline(ImportContext& ctx, const std::string& input_path);
 void imp_lgo_template(ImportContext& ctx, const std::string& input_path);
 void imp_pgp(ImportContext& ctx, const std::string& input_path);
 void imp_arvatec(ImportContext& ctx, const std::string& input_path);
+
+// GeoForce and X-PAD raw files (src/importers/gnss)
+
+// RW5-style raw records (src/importers/rw5)
+
+// Nikon recorder files (src/importers/nikon)
+
+// Foif and Topcon keyword and listing files (src/importers/topcon)
+
+// Pentax and Memotop (src/importers/pentax, src/importers/topcon)
+
+// Sokkia SDR, SRG and Reda (src/importers/sokkia)
+
+// Psion PStore, Kern, Ascodes, SetC and Tabula
+
+// Zeiss and Trimble fixed-column files (src/importers/zeiss)
+
+// Label-line files (src/importers/geotronics)
+
+// Zeiss Elta and Psion comma-line files
 
 }  // namespace qrb

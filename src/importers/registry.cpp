@@ -1,5 +1,4 @@
 #include <array>
-#include <utility>
 
 #include "importers/importers.hpp"
 
@@ -8,7 +7,8 @@ namespace qrb {
 namespace {
 
 // Every converter that is built, by the name the instrument list gives it.
-constexpr std::pair<std::string_view, Converter> kConverters[] = {
+// A test checks this table and the list against each other.
+constexpr RegisteredConverter kConverters[] = {
     // Leica and GSI word formats
     {"imp_gsi", &imp_gsi},
     {"imp_gif10", &imp_gif10},
@@ -21,6 +21,7 @@ constexpr std::pair<std::string_view, Converter> kConverters[] = {
     {"imp_stonex_gsi", &imp_stonex_gsi},
     {"imp_lw300", &imp_lw300},
     {"imp_tcr1101", &imp_tcr1101},
+
     // GNSS project exports
     {"imp_dc", &imp_dc},
     {"imp_dc6", &imp_dc6},
@@ -28,14 +29,37 @@ constexpr std::pair<std::string_view, Converter> kConverters[] = {
     {"imp_lgo_template", &imp_lgo_template},
     {"imp_pgp", &imp_pgp},
     {"imp_arvatec", &imp_arvatec},
+
+    // GeoForce and X-PAD raw files
+
+    // RW5-style raw records
+
+    // Nikon recorder files
+
+    // Foif and Topcon keyword and listing files
+
+    // Pentax and Memotop
+
+    // Sokkia SDR, SRG and Reda
+
+    // Psion PStore, Kern, Ascodes, SetC and Tabula
+
+    // Zeiss and Trimble fixed-column files
+
+    // Label-line files
+
+    // Zeiss Elta and Psion comma-line files
+
 };
 
 }  // namespace
 
+std::span<const RegisteredConverter> registered_converters() { return kConverters; }
+
 Converter find_converter(std::string_view name)
 {
-    for (const auto& [n, fn] : kConverters)
-        if (n == name) return fn;
+    for (const auto& c : kConverters)
+        if (c.name == name) return c.run;
     return nullptr;
 }
 

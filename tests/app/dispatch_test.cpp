@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 #include <set>
 #include <string>
@@ -314,6 +315,49 @@ TEST(Dispatch, EntriesReachTheirConverter)
         EXPECT_EQ(d.result.book, expected.book);
         EXPECT_EQ(d.save_dialogs, static_cast<int>(direct.ui.save_requests.size()));
         EXPECT_TRUE(d.wizard_samples.empty());
+    }
+}
+
+}  // namespace
+}  // namespace qrb
+
+namespace qrb {
+namespace {
+
+// The entries the README lists as having no converter yet.
+std::set<std::string> readme_entries_without_converter()
+{
+    std::ifstream in(std::string(QRB_SOURCE_DIR) + "/README.md");
+    std::set<std::string> entries;
+    std::string line;
+    bool in_section = false;
+    while (std::getline(in, line)) {
+        if (line.rfind("## ", 0) == 0) in_section = line == "## What it does not do yet";
+        if (in_section && line.rfind("- \"", 0) == 0 && line.size() > 4 && line.back() == '"')
+            entries.insert(line.substr(3, line.size() - 4));
+    }
+    return entries;
+}
+
+// The list and the registry against each other: every converter an entry
+// names is built or stands in the README's list of entries without one, and
+// every built converter is reached by an entry or marked as reached by name.
+TEST(Registry, ListAndRegistryAgree)
+{
+    const std::set<std::string> unbuilt = readme_entries_without_converter();
+    std::set<std::string_view> named;
+    for (const auto& entry : instrument_list()) {
+        if (entry.converter.empty()) continue;
+        named.insert(entry.converter);
+        const bool listed = unbuilt.count(std::string(entry.text)) > 0;
+        EXPECT_NE(find_converter(entry.converter) != nullptr, listed)
+            << entry.text << " (" << entry.converter << "): built and in the README's list, or neither";
+    }
+    for (const std::string& text : unbuilt) EXPECT_NE(find_instrument(text), nullptr) << text;
+    std::set<std::string_view> seen;
+    for (const RegisteredConverter& c : registered_converters()) {
+        EXPECT_TRUE(seen.insert(c.name).second) << c.name << " registered twice";
+        EXPECT_NE(named.count(c.name) > 0, c.by_name_only) << c.name << ": reached by an entry, or by name only";
     }
 }
 

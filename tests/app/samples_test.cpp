@@ -1,0 +1,109 @@
+// The public recordings (other programs' test data, in ../shared/samples
+// beside the checkout) through the list entries that may be given them: each
+// gives a complete book, or shows only the converter's own boxes; never a
+// crash, never the busy pointer left on.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/dispatch.hpp"
+#include "support/harness.hpp"
+
+namespace qrb {
+namespace {
+
+struct SampleRow {
+    const char* folder;                // under the samples folder
+    std::vector<const char*> entries;  // list entries the recordings go through
+    std::set<std::string> titles;      // the titles of the converters' own boxes
+    bool trailer = true;               // a complete book ends with the trailer
+};
+
+const std::set<std::string> kLw300Titles = {"Importa file Leica TCR", "Importazione file Leica TCR",
+                                            "Importa file Leica GSI"};
+
+const std::vector<SampleRow> kRows = {
+    // Leica and GSI word formats
+    {"leica_gsi", {"Leica GSI Generico", "Geomax serie ZTS600"},
+     {"Importa file Leica GSI", "Importazione file Leica GSI", "Prima stazione", "Errore sul file",
+      "Errore inaspettato"}},
+    {"leica_gsi", {"Leica (Wild) Gre(4) (modif.)"}, {"Importa file Leica GRE 4", "Importazione file Leica GRE 4"}},
+    {"leica_gsi", {"Leica TCR 30x, 70x e 110x (GSI)"},
+     {"Importa file Leica TCR", "Importazione file Leica TCR", "Errore sul file"}},
+    {"leica_gsi", {"Stonex GSI"},
+     {"Importa file Stonex GSI", "Importazione file Stonex GSI", "Errore sul file", "Attenzione"}},
+    {"leica_gsi", {"Leica LW300 (TCR 30x, 70x e 110x)", "Leica TOPOPRG (TCR xxx)"}, kLw300Titles},
+    {"leica_gsi", {"Leica TCR 1101 (modif.)"}, {"Importa file Leica TCR", "Importazione file Leica TCR"}},
+    {"leica_gsi", {"Leica (Wild) Gif 10"}, {"Importa file Wild GIF 10", "Importazione file Wild GIF 10"}},
+    {"leica_gsi", {"Leica (Wild) Gif 10-12"}, {"Importa file Wild Gif 10-12"}},
+    {"leica_gsi", {"Leica (Wild) TCA 1100", "Leica (Wild) TCA 1100 TC 1000"},
+     {"Importa file Wild Gif Leica TCA 1100", "Errore inaspettato"}},
+    {"leica_gsi", {"Leica (Wild) Gre(3) Gre(4) Gif 12"},
+     {"Importa file Wild Gif 12", "Importazione file Wild Gif 12", "Attenzione", "Errore inaspettato"}},
+
+    // GNSS project exports
+    {"trimble_dc", {"Trimble Survey Controller (.dc)", "Trimble Survey Controller ver. 6 (.dc)"},
+     {"Attenzione", "Importa file Trimble", "Importazione file Trimble dc", "Errore inaspettato"}},
+
+    // GeoForce and X-PAD raw files
+
+    // RW5-style raw records
+
+    // Nikon recorder files
+
+    // Foif and Topcon keyword and listing files
+
+    // Pentax and Memotop
+
+    // Sokkia SDR, SRG and Reda
+
+    // Psion PStore, Kern, Ascodes, SetC and Tabula
+
+    // Zeiss and Trimble fixed-column files
+
+    // Label-line files
+
+    // Zeiss Elta and Psion comma-line files
+};
+
+TEST(PublicRecordings, ConvertOrFailWithTheConvertersOwnMessages)
+{
+    const std::filesystem::path samples = QRB_SAMPLES;
+    if (!std::filesystem::is_directory(samples))
+        GTEST_SKIP() << "the public recordings are looked for in " << samples.string()
+                     << " (../shared/samples beside the checkout)";
+    for (const SampleRow& row : kRows) {
+        const std::filesystem::path folder = samples / row.folder;
+        ASSERT_TRUE(std::filesystem::is_directory(folder)) << folder.string();
+        int files = 0;
+        for (const auto& file : std::filesystem::recursive_directory_iterator(folder)) {
+            if (!file.is_regular_file()) continue;
+            ++files;
+            const std::string input = test::read_file(file.path());
+            for (const char* entry : row.entries) {
+                const std::string where = std::string(entry) + " on " + file.path().filename().string();
+                test::Harness h;
+                h.cli();
+                const auto r = h.run(
+                    [entry](ImportContext& ctx, const std::string& path) { dispatch_import(ctx, entry, path); },
+                    input);
+                EXPECT_FALSE(r.busy_after) << where;
+                EXPECT_TRUE(r.book_exists) << where;
+                const bool complete =
+                    r.book.starts_with("#titolo#\r\n") && (!row.trailer || r.book.ends_with("#origine#\r\n0|0|0|\r\n"));
+                if (!complete) {
+                    EXPECT_FALSE(r.boxes.empty()) << where << ": an incomplete book without a message";
+                }
+                for (const auto& box : h.ui.boxes)
+                    EXPECT_TRUE(row.titles.contains(box.title)) << where << ": " << box.title << ": " << box.text;
+            }
+        }
+        EXPECT_GT(files, 0) << folder.string();
+    }
+}
+
+}  // namespace
+}  // namespace qrb
