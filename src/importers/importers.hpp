@@ -50,6 +50,9 @@ void imp_arvatec(ImportContext& ctx, const std::string& input_path);
 // RW5-style raw records (src/importers/rw5)
 
 // Nikon recorder files (src/importers/nikon)
+void imp_dtm410(ImportContext& ctx, const std::string& input_path);
+void imp_dtm851(ImportContext& ctx, const std::string& input_path);
+void imp_dtm300(ImportContext& ctx, const std::string& input_path);
 
 // Foif and Topcon keyword and listing files (src/importers/topcon)
 

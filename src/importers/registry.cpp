@@ -35,6 +35,9 @@ constexpr RegisteredConverter kConverters[] = {
     // RW5-style raw records
 
     // Nikon recorder files
+    {"imp_dtm410", &imp_dtm410},
+    {"imp_dtm851", &imp_dtm851},
+    {"imp_dtm300", &imp_dtm300},
 
     // Foif and Topcon keyword and listing files
 

@@ -53,6 +53,11 @@ const std::vector<SampleRow> kRows = {
     // RW5-style raw records
 
     // Nikon recorder files
+    {"nikon_dtm", {"Nikon DTM 300"}, {"Importa file Nikon DTM-300", "Errore inaspettato"}, false},
+    {"nikon_dtm", {"Nikon DTM 410"},
+     {"Importa file Nikon DTM 410", "Importazione file Nikon DTM 410", "Errore inaspettato"}},
+    {"nikon_dtm", {"Nikon DTM 851 Registra"},
+     {"Importa file Nikon DTM 851", "Importazione file Nikon DTM 851", "Errore inaspettato"}},
 
     // Foif and Topcon keyword and listing files
 
