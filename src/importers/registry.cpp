@@ -38,6 +38,8 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_dtm410", &imp_dtm410},
     {"imp_dtm851", &imp_dtm851},
     {"imp_dtm300", &imp_dtm300},
+    {"imp_geos", &imp_geos},
+    {"imp_dtm_a20", &imp_dtm_a20},
 
     // Foif and Topcon keyword and listing files
 

@@ -58,6 +58,9 @@ const std::vector<SampleRow> kRows = {
      {"Importa file Nikon DTM 410", "Importazione file Nikon DTM 410", "Errore inaspettato"}},
     {"nikon_dtm", {"Nikon DTM 851 Registra"},
      {"Importa file Nikon DTM 851", "Importazione file Nikon DTM 851", "Errore inaspettato"}},
+    {"nikon_dtm", {"Nikon DTM 520", "Galileo Psion Siscam Geos"},
+     {"Importa file Galileo Psion Siscam Geos", "Attenzione", "Errore inaspettato"}},
+    {"nikon_dtm", {"Nikon DTM A20 LG HP1000 CX"}, {"Importa file Nikon DTM A20", "Attenzione", "Errore inaspettato"}},
 
     // Foif and Topcon keyword and listing files
 

@@ -1,0 +1,113 @@
+// Galileo Psion Siscam Geos and Nikon DTM 520 code-line files: each line is
+// a two-letter code (any case), a separator character and a value, which is
+// taken lower-cased and trimmed. "ST" opens a station, whose next two lines
+// may be its "HS" height and "IS" note; "PN" opens a point, whose next five
+// lines may give its values. A line "END" ends the data. A station named
+// again brings a question whether its readings are wanted once more.
+// Written while reading.
+#include <array>
+#include <string_view>
+
+#include "common/line_reader.hpp"
+#include "common/text.hpp"
+#include "importers/importers.hpp"
+#include "importers/nikon/code_groups.hpp"
+
+namespace qrb {
+
+namespace {
+
+using nikon::CodedItem;
+using nikon::ItemKind;
+
+constexpr const char* kTitle = "Importa file Galileo Psion Siscam Geos";
+
+struct CodeName {
+    std::string_view code;
+    ItemKind kind;
+};
+
+// The record codes ("DT" is a second distance code here).
+constexpr std::array<CodeName, 11> kCodes{{
+    {"ST", ItemKind::Station},
+    {"HS", ItemKind::Height},
+    {"IS", ItemKind::StationNote},
+    {"PN", ItemKind::Point},
+    {"HP", ItemKind::TargetHeight},
+    {"IP", ItemKind::PointNote},
+    {"AZ", ItemKind::Hz},
+    {"ZN", ItemKind::V},
+    {"ZH", ItemKind::V},
+    {"DO", ItemKind::Dist},
+    {"DT", ItemKind::Dist},
+}};
+
+constexpr std::string_view kEndOfData = "END";
+constexpr long long kValueColumn = 4;  // after the code and its separator
+
+nikon::CodeGroupRules geos_rules(const ImportOptions& options)
+{
+    nikon::CodeGroupRules rules;
+    rules.group_size = 5;
+    rules.missing_height_text = "Manca l'altezza strumentale della stazione ";
+    rules.continue_last_station = true;
+    rules.ask_repeated_station = true;
+    rules.warn_short_group = true;
+    rules.code_from_note = options.op_note == 1;
+    return rules;
+}
+
+class CodeLines : public nikon::ItemSource {
+public:
+    explicit CodeLines(LineReader& in) : in_(in) {}
+
+    bool next_outside(CodedItem& item) override
+    {
+        while (in_.next_line(line_)) {
+            if (line_ == kEndOfData) return false;
+            if (line_.empty()) continue;
+            decode(item);
+            return true;
+        }
+        return false;
+    }
+
+    // Reading past the end of the input fails here.
+    bool next_inside(CodedItem& item) override
+    {
+        line_ = in_.read_line();
+        decode(item);
+        return true;
+    }
+
+private:
+    // A line shorter than its code and separator has no value to take and
+    // fails as a malformed text operation.
+    void decode(CodedItem& item) const
+    {
+        const std::string code = ucase(left(line_, 2));
+        item.value = trim(lcase(right(line_, static_cast<long long>(line_.size()) - (kValueColumn - 1))));
+        item.kind = ItemKind::Other;
+        for (const CodeName& c : kCodes)
+            if (c.code == code) item.kind = c.kind;
+    }
+
+    LineReader& in_;
+    std::string line_;
+};
+
+}  // namespace
+
+void imp_geos(ImportContext& ctx, const std::string& input_path)
+{
+    Streaming frame(FailurePolicy::standard("Galileo Psion Siscam Geos", kTitle).end_of_input_only());
+    frame.header = BookHeader{"Importazione file", "Sconosciuta", survey_type(ctx.options),
+                              "Importazione file Galileo Psion Siscam Geos"};
+    const nikon::CodeGroupRules rules = geos_rules(ctx.options);
+    frame.run(ctx, input_path, [&rules](Conversion& c) {
+        CodeLines lines(c.in);
+        nikon::read_code_groups(c, lines, rules);
+    });
+}
+
+}  // namespace qrb
