@@ -69,7 +69,8 @@ void report(Ui& ui, const FailurePolicy& policy, const RunError& e)
         }
         break;
     }
-    ui.message_box(unexpected_text(e.code(), e.description()), kUnexpectedTitle, Icon::Exclamation);
+    ui.message_box(unexpected_text(e.code(), e.description()),
+                   policy.unexpected_title.empty() ? kUnexpectedTitle : policy.unexpected_title, Icon::Exclamation);
 }
 
 }  // namespace

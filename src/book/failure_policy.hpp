@@ -26,6 +26,8 @@ struct FailurePolicy {
     bool names_station = false;  // the station-without-readings text names the station
     std::string format_name;   // "GSI" in "Il file GSI risulta non conforme ..."
     std::string title;         // the converter's box title
+    // The title of the "Errore codice" box, when it is not "Errore inaspettato".
+    std::string unexpected_title;
 
     // The standard handling and its reduced forms. Other names in use for
     // them: "conversion_errors_common" and "full form" are the standard

@@ -55,6 +55,7 @@ void imp_dtm851(ImportContext& ctx, const std::string& input_path);
 void imp_dtm300(ImportContext& ctx, const std::string& input_path);
 void imp_geos(ImportContext& ctx, const std::string& input_path);
 void imp_dtm_a20(ImportContext& ctx, const std::string& input_path);
+void imp_dtm720(ImportContext& ctx, const std::string& input_path);
 
 // Foif and Topcon keyword and listing files (src/importers/topcon)
 

@@ -40,6 +40,7 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_dtm300", &imp_dtm300},
     {"imp_geos", &imp_geos},
     {"imp_dtm_a20", &imp_dtm_a20},
+    {"imp_dtm720", &imp_dtm720},
 
     // Foif and Topcon keyword and listing files
 

@@ -61,6 +61,8 @@ const std::vector<SampleRow> kRows = {
     {"nikon_dtm", {"Nikon DTM 520", "Galileo Psion Siscam Geos"},
      {"Importa file Galileo Psion Siscam Geos", "Attenzione", "Errore inaspettato"}},
     {"nikon_dtm", {"Nikon DTM A20 LG HP1000 CX"}, {"Importa file Nikon DTM A20", "Attenzione", "Errore inaspettato"}},
+    {"nikon_dtm", {"Nikon DTM 720, Nikon Psion II XP"},
+     {"Importa file Strumentale", "Importazione strumentale", "Attenzione", "Errore su imp_dtm720"}},
 
     // Foif and Topcon keyword and listing files
 
