@@ -56,6 +56,8 @@ void imp_dtm300(ImportContext& ctx, const std::string& input_path);
 void imp_geos(ImportContext& ctx, const std::string& input_path);
 void imp_dtm_a20(ImportContext& ctx, const std::string& input_path);
 void imp_dtm720(ImportContext& ctx, const std::string& input_path);
+void imp_registra_pcp(ImportContext& ctx, const std::string& input_path);
+void imp_registra_pre(ImportContext& ctx, const std::string& input_path);
 
 // Foif and Topcon keyword and listing files (src/importers/topcon)
 

@@ -41,6 +41,8 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_geos", &imp_geos},
     {"imp_dtm_a20", &imp_dtm_a20},
     {"imp_dtm720", &imp_dtm720},
+    {"imp_registra_pcp", &imp_registra_pcp},
+    {"imp_registra_pre", &imp_registra_pre},
 
     // Foif and Topcon keyword and listing files
 

@@ -63,6 +63,8 @@ const std::vector<SampleRow> kRows = {
     {"nikon_dtm", {"Nikon DTM A20 LG HP1000 CX"}, {"Importa file Nikon DTM A20", "Attenzione", "Errore inaspettato"}},
     {"nikon_dtm", {"Nikon DTM 720, Nikon Psion II XP"},
      {"Importa file Strumentale", "Importazione strumentale", "Attenzione", "Errore su imp_dtm720"}},
+    {"nikon_dtm", {"Nikon Registra (file PCP)"}, {"Importa file PCP", "Importazione file PCP", "Errore inaspettato"}},
+    {"nikon_dtm", {"Nikon Registra (file PRE)"}, {"Importa file PRE", "Importazione file PRE", "Errore inaspettato"}},
 
     // Foif and Topcon keyword and listing files
 
