@@ -43,6 +43,7 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_dtm720", &imp_dtm720},
     {"imp_registra_pcp", &imp_registra_pcp},
     {"imp_registra_pre", &imp_registra_pre},
+    {"imp_dtm700", &imp_dtm700},
 
     // Foif and Topcon keyword and listing files
 

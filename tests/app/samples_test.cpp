@@ -65,6 +65,7 @@ const std::vector<SampleRow> kRows = {
      {"Importa file Strumentale", "Importazione strumentale", "Attenzione", "Errore su imp_dtm720"}},
     {"nikon_dtm", {"Nikon Registra (file PCP)"}, {"Importa file PCP", "Importazione file PCP", "Errore inaspettato"}},
     {"nikon_dtm", {"Nikon Registra (file PRE)"}, {"Importa file PRE", "Importazione file PRE", "Errore inaspettato"}},
+    {"nikon_dtm", {"Nikon DTM 700"}, {"Importa file Nikon DTM-700", "Errore inaspettato"}},
 
     // Foif and Topcon keyword and listing files
 
