@@ -76,7 +76,9 @@ bool write_station_table(Conversion& conv, const StationTableOptions& options)
             if (options.empty_station == ES::BareBlock && station.readings_sized) {
                 write_station_block(conv, station, options);
             } else if (options.empty_station == ES::OwnWarning) {
-                conv.box(options.empty_station_text, kAttention, Icon::Exclamation);
+                conv.box(options.empty_station_text,
+                         options.empty_station_title.empty() ? kAttention : options.empty_station_title,
+                         Icon::Exclamation);
             } else if (policy.subscript) {
                 conv.box(station_without_readings_text(policy, cp1252_to_utf8(station.name)), policy.title,
                          Icon::Exclamation);
@@ -95,7 +97,12 @@ bool write_station_table(Conversion& conv, const StationTableOptions& options)
             conv.out.line(item);
         }
     if (options.write_geo_points) options.write_geo_points(conv);
-    write_trailer(conv.out);
+    if (options.origin_line.empty()) {
+        write_trailer(conv.out);
+    } else {
+        conv.out.tag("#origine#");
+        conv.out.line(options.origin_line);
+    }
     return true;
 }
 

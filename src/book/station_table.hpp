@@ -45,8 +45,12 @@ struct StationTableOptions {
     enum class EmptyStation { PolicyMessage, OwnWarning, BareBlock };
     EmptyStation empty_station = EmptyStation::PolicyMessage;
     std::string empty_station_text;  // for OwnWarning (UTF-8)
+    std::string empty_station_title;  // for OwnWarning, when it is not "Attenzione" (UTF-8)
 
     bool known_points = false;  // write state.known_points as "#passnoto#" items
+    // The line after "#origine#", when it is not "0|0|0|" (a converter that
+    // writes its base coordinates there).
+    std::string origin_line;
 
     // The GNSS sections, written by their own routines (book/gnss.hpp:
     // gnss_bases_writer and write_geo_points).

@@ -59,6 +59,7 @@ void imp_dtm720(ImportContext& ctx, const std::string& input_path);
 void imp_registra_pcp(ImportContext& ctx, const std::string& input_path);
 void imp_registra_pre(ImportContext& ctx, const std::string& input_path);
 void imp_dtm700(ImportContext& ctx, const std::string& input_path);
+void imp_d50(ImportContext& ctx, const std::string& input_path);
 
 // Foif and Topcon keyword and listing files (src/importers/topcon)
 

@@ -44,6 +44,7 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_registra_pcp", &imp_registra_pcp},
     {"imp_registra_pre", &imp_registra_pre},
     {"imp_dtm700", &imp_dtm700},
+    {"imp_d50", &imp_d50},
 
     // Foif and Topcon keyword and listing files
 

@@ -66,6 +66,8 @@ const std::vector<SampleRow> kRows = {
     {"nikon_dtm", {"Nikon Registra (file PCP)"}, {"Importa file PCP", "Importazione file PCP", "Errore inaspettato"}},
     {"nikon_dtm", {"Nikon Registra (file PRE)"}, {"Importa file PRE", "Importazione file PRE", "Errore inaspettato"}},
     {"nikon_dtm", {"Nikon DTM 700"}, {"Importa file Nikon DTM-700", "Errore inaspettato"}},
+    {"nikon_dtm", {"Nikon D-50 Psion"},
+     {"Importa file Nikon D-50", "Importazione file Nikon D-50", "Errore inaspettato"}, false},
 
     // Foif and Topcon keyword and listing files
 
