@@ -28,13 +28,6 @@ bool opens_station_or_point(const CodedItem& item)
     return item.kind == ItemKind::Station || item.kind == ItemKind::Point;
 }
 
-// A name less one leading letter of `prefixes`.
-std::string without_prefix(std::string name, std::string_view prefixes)
-{
-    if (!name.empty() && prefixes.find(name.front()) != std::string_view::npos) name.erase(0, 1);
-    return name;
-}
-
 // How a station header or a point group ended.
 enum class Next {
     PassEnds,     // the items were all used: a new pass begins

@@ -14,10 +14,9 @@
 #include <string_view>
 
 #include "book/converter.hpp"
+#include "importers/nikon/codes.hpp"
 
 namespace qrb::nikon {
-
-enum class ItemKind { Station, Height, StationNote, Point, TargetHeight, PointNote, Hz, V, Dist, Other };
 
 struct CodedItem {
     ItemKind kind = ItemKind::Other;

@@ -3,38 +3,19 @@
 // value. "ST" opens a station, "PN" a reading of it; the other codes set a
 // value of the current station or reading, the last line winning. Numbers
 // are read, angles declared centesimal. Collect-then-write.
-#include <array>
 #include <string_view>
 
 #include "book/station_table.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"
+#include "importers/nikon/codes.hpp"
 
 namespace qrb {
 
 namespace {
 
-enum class Code { Station, Height, StationNote, Point, TargetHeight, PointNote, Hz, V, Dist };
-
-struct CodeName {
-    std::string_view code;
-    Code meaning;
-};
-
-// "DT" (a second distance) and the closing "END" line are not read.
-constexpr std::array<CodeName, 10> kCodes{{
-    {"ST", Code::Station},
-    {"HS", Code::Height},
-    {"IS", Code::StationNote},
-    {"PN", Code::Point},
-    {"HP", Code::TargetHeight},
-    {"IP", Code::PointNote},
-    {"AZ", Code::Hz},
-    {"ZN", Code::V},
-    {"ZH", Code::V},
-    {"DO", Code::Dist},
-}};
+using nikon::ItemKind;
 
 constexpr long long kValueColumn = 3;  // a blank after the code is part of the value
 
@@ -42,19 +23,10 @@ constexpr std::string_view kStationNote = "Stazione";      // a station without 
 constexpr std::string_view kBlankStationNote = "stazione"; // an "IS" of blanks only
 constexpr std::string_view kPointNote = "nn";
 
-const CodeName* find_code(std::string_view code)
-{
-    for (const CodeName& c : kCodes)
-        if (c.code == code) return &c;
-    return nullptr;
-}
-
 // A name: trimmed, upper-cased, less one leading letter of `prefixes`.
 std::string name_without(std::string_view value, std::string_view prefixes)
 {
-    std::string name = ucase(trim(value));
-    if (!name.empty() && prefixes.find(name.front()) != std::string_view::npos) name.erase(0, 1);
-    return name;
+    return nikon::without_prefix(ucase(trim(value)), prefixes);
 }
 
 float number(std::string_view value) { return to_single(val(value)); }
@@ -64,20 +36,22 @@ void read_dtm720(Conversion& c)
     StationTable& stations = c.state.station_table;
     std::string line;
     while (c.in.next_line(line)) {
-        const CodeName* code = find_code(left(line, 2));
-        if (!code) continue;
+        // Codes in upper case only; "DT" (a second distance) and "END" are
+        // not read.
+        const ItemKind kind = nikon::kind_of(nikon::kTwoLetterCodes, left(line, 2));
+        if (kind == ItemKind::Other || kind == ItemKind::SecondDist) continue;
         const std::string value = mid(line, kValueColumn);
-        if (code->meaning == Code::Station) {
+        if (kind == ItemKind::Station) {
             stations.add(name_without(value, "P"), 0, std::string(kStationNote));
             continue;
         }
         // A line with no station, or no reading, to go to is passed over.
         if (stations.empty()) continue;
         StationRecord& station = stations.back();
-        switch (code->meaning) {
-        case Code::Height: station.height = number(value); break;
-        case Code::StationNote: station.note = trim(value).empty() ? std::string(kBlankStationNote) : value; break;
-        case Code::Point: {
+        switch (kind) {
+        case ItemKind::Height: station.height = number(value); break;
+        case ItemKind::StationNote: station.note = trim(value).empty() ? std::string(kBlankStationNote) : value; break;
+        case ItemKind::Point: {
             Reading& r = station.add_reading();
             r.target = name_without(value, "DP");
             r.code = kPointNote;
@@ -86,16 +60,16 @@ void read_dtm720(Conversion& c)
         default: {
             if (station.readings.empty()) break;
             Reading& r = station.readings.back();
-            switch (code->meaning) {
-            case Code::TargetHeight: r.target_height = number(value); break;
-            case Code::PointNote: {
+            switch (kind) {
+            case ItemKind::TargetHeight: r.target_height = number(value); break;
+            case ItemKind::PointNote: {
                 const std::string note = trim(value);
                 r.code = note.empty() ? std::string(kPointNote) : note;
                 break;
             }
-            case Code::Hz: r.hz = number(value); break;
-            case Code::V: r.v = number(value); break;
-            case Code::Dist: r.dist = number(value); break;
+            case ItemKind::Hz: r.hz = number(value); break;
+            case ItemKind::V: r.v = number(value); break;
+            case ItemKind::Dist: r.dist = number(value); break;
             default: break;
             }
         }

@@ -25,12 +25,7 @@ using nikon::ItemKind;
 
 constexpr const char* kTitle = "Importa file Nikon DTM A20";
 
-struct KeyName {
-    std::string_view key;
-    ItemKind kind;
-};
-
-constexpr std::array<KeyName, 9> kKeys{{
+constexpr std::array<nikon::NamedKind, 9> kKeys{{
     {"st", ItemKind::Station},
     {"hs", ItemKind::Height},
     {"is", ItemKind::StationNote},
@@ -115,11 +110,8 @@ private:
     {
         std::string key;
         if (!items_.next(key) || !items_.next(item.value)) return false;
-        key = lcase(trim(key));
+        item.kind = nikon::kind_of(kKeys, lcase(trim(key)));
         item.value = trim(item.value);
-        item.kind = ItemKind::Other;
-        for (const KeyName& k : kKeys)
-            if (k.key == key) item.kind = k.kind;
         return true;
     }
 

@@ -5,7 +5,6 @@
 // lines may give its values. A line "END" ends the data. A station named
 // again brings a question whether its readings are wanted once more.
 // Written while reading.
-#include <array>
 #include <string_view>
 
 #include "common/line_reader.hpp"
@@ -21,26 +20,6 @@ using nikon::CodedItem;
 using nikon::ItemKind;
 
 constexpr const char* kTitle = "Importa file Galileo Psion Siscam Geos";
-
-struct CodeName {
-    std::string_view code;
-    ItemKind kind;
-};
-
-// The record codes ("DT" is a second distance code here).
-constexpr std::array<CodeName, 11> kCodes{{
-    {"ST", ItemKind::Station},
-    {"HS", ItemKind::Height},
-    {"IS", ItemKind::StationNote},
-    {"PN", ItemKind::Point},
-    {"HP", ItemKind::TargetHeight},
-    {"IP", ItemKind::PointNote},
-    {"AZ", ItemKind::Hz},
-    {"ZN", ItemKind::V},
-    {"ZH", ItemKind::V},
-    {"DO", ItemKind::Dist},
-    {"DT", ItemKind::Dist},
-}};
 
 constexpr std::string_view kEndOfData = "END";
 constexpr long long kValueColumn = 4;  // after the code and its separator
@@ -85,11 +64,10 @@ private:
     // fails as a malformed text operation.
     void decode(CodedItem& item) const
     {
-        const std::string code = ucase(left(line_, 2));
         item.value = trim(lcase(right(line_, static_cast<long long>(line_.size()) - (kValueColumn - 1))));
-        item.kind = ItemKind::Other;
-        for (const CodeName& c : kCodes)
-            if (c.code == code) item.kind = c.kind;
+        // Codes in any case; "DT" is a second distance code here.
+        item.kind = nikon::kind_of(nikon::kTwoLetterCodes, ucase(left(line_, 2)));
+        if (item.kind == ItemKind::SecondDist) item.kind = ItemKind::Dist;
     }
 
     LineReader& in_;
