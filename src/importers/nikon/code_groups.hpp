@@ -55,4 +55,16 @@ struct CodeGroupRules {
 // Reads every item and writes the station blocks and reading lines.
 void read_code_groups(Conversion& c, ItemSource& source, const CodeGroupRules& rules);
 
+// Runs a streaming conversion whose items come from a `Source` made on the
+// input.
+template <class Source>
+void run_code_groups(ImportContext& ctx, const std::string& input_path, const Streaming& frame,
+                     const CodeGroupRules& rules)
+{
+    frame.run(ctx, input_path, [&rules](Conversion& c) {
+        Source source(c.in);
+        read_code_groups(c, source, rules);
+    });
+}
+
 }  // namespace qrb::nikon

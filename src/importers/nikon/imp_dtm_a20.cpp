@@ -125,11 +125,7 @@ void imp_dtm_a20(ImportContext& ctx, const std::string& input_path)
     Streaming frame(FailurePolicy::standard("Nikon DTM A20", kTitle).end_of_input_only().malformed_only());
     frame.header = BookHeader{"Importazione file", "Sconosciuta", ctx.options.tipo_iz ? "IZ" : "OD",
                               "Importazione file Nikon DTM A20"};
-    const nikon::CodeGroupRules rules = a20_rules(ctx.options);
-    frame.run(ctx, input_path, [&rules](Conversion& c) {
-        KeyValuePairs pairs(c.in);
-        nikon::read_code_groups(c, pairs, rules);
-    });
+    nikon::run_code_groups<KeyValuePairs>(ctx, input_path, frame, a20_rules(ctx.options));
 }
 
 }  // namespace qrb

@@ -81,11 +81,7 @@ void imp_geos(ImportContext& ctx, const std::string& input_path)
     Streaming frame(FailurePolicy::standard("Galileo Psion Siscam Geos", kTitle).end_of_input_only());
     frame.header = BookHeader{"Importazione file", "Sconosciuta", survey_type(ctx.options),
                               "Importazione file Galileo Psion Siscam Geos"};
-    const nikon::CodeGroupRules rules = geos_rules(ctx.options);
-    frame.run(ctx, input_path, [&rules](Conversion& c) {
-        CodeLines lines(c.in);
-        nikon::read_code_groups(c, lines, rules);
-    });
+    nikon::run_code_groups<CodeLines>(ctx, input_path, frame, geos_rules(ctx.options));
 }
 
 }  // namespace qrb
