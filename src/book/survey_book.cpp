@@ -1,6 +1,8 @@
 #include "book/survey_book.hpp"
 
 #include <cerrno>
+#include <filesystem>
+#include <system_error>
 
 #include "common/failure.hpp"
 #include "common/number.hpp"
@@ -8,7 +10,7 @@
 
 namespace qrb {
 
-BookWriter::BookWriter(const std::string& path)
+BookWriter::BookWriter(const std::string& path) : path_(path)
 {
     file_ = std::fopen(path.c_str(), "wb");
     if (!file_) fail(errno == ENOENT ? kPathNotFound : kPathFileAccess);
@@ -45,6 +47,17 @@ void BookWriter::value(std::string_view text)
         line(text);
     else
         line(field_text(text));
+}
+
+void BookWriter::discard()
+{
+    buffer_.clear();
+    if (!file_) return;
+    std::fflush(file_);
+    std::error_code error;
+    std::filesystem::resize_file(path_, 0, error);
+    if (error) failed_ = true;
+    std::rewind(file_);
 }
 
 void BookWriter::close()

@@ -27,10 +27,13 @@ public:
     void tag(std::string_view name) { line(name); }
     // Flushes and closes; a write that failed (a full disk) fails here (61).
     void close();
+    // Drops every line written so far: the file is left empty.
+    void discard();
 
 private:
     void flush();
 
+    std::string path_;
     std::FILE* file_ = nullptr;
     std::string buffer_;  // lines not yet handed to the file
     bool failed_ = false;

@@ -400,6 +400,20 @@ TEST(BookWriter, LinesEndWithCrLfAndReachTheFileOnClose)
     EXPECT_EQ(test::read_file(path), expected + "ab\r\n");
 }
 
+TEST(BookWriter, DiscardEmptiesTheFileAlsoAfterAFlush)
+{
+    test::TempDir dir;
+    const std::string path = (dir / "book.qrb").string();
+    BookWriter out(path);
+    const std::string long_line(100000, 'x');  // flushed to the file
+    out.line(long_line);
+    out.line("#titolo#");
+    out.discard();
+    out.line("a");
+    out.close();
+    EXPECT_EQ(test::read_file(path), "a\r\n");
+}
+
 TEST(BookWriter, AFullDiskFailsOnClose)
 {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
