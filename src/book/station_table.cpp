@@ -1,5 +1,6 @@
 #include "book/station_table.hpp"
 
+#include "book/extra_tags.hpp"
 #include "book/skeleton.hpp"
 
 #include "common/failure.hpp"
@@ -89,12 +90,19 @@ bool write_station_table(Conversion& conv, const StationTableOptions& options)
         write_station_block(conv, station, options);
     }
 
+    const ExtraTags* extra = options.extra_tags;
+    if (extra) write_alignments(conv.out, extra->alignments);
     if (options.known_points)
         for (const std::string& item : state.known_points) {
             conv.out.tag("#passnoto#");
             conv.out.line(item);
         }
+    if (extra) write_levels(conv.out, extra->levels);
     if (options.write_geo_points) options.write_geo_points(conv);
+    if (extra) {
+        write_reference_points(conv.out, extra->reference_points);
+        write_image_folder(conv.out, extra->image_folder);
+    }
     write_trailer(conv.out);
     return true;
 }

@@ -8,6 +8,8 @@
 
 namespace qrb {
 
+struct ExtraTags;
+
 struct StationTableOptions {
     // Header values (survey-book text).
     std::string title;
@@ -52,6 +54,10 @@ struct StationTableOptions {
     // gnss_bases_writer and write_geo_points).
     std::function<void(Conversion&)> write_gnss_bases;   // after the header
     std::function<void(Conversion&)> write_geo_points;   // after the known points
+
+    // Alignments, levels, reference points and the image folder
+    // (book/extra_tags.hpp), each written at its place; none when not set.
+    const ExtraTags* extra_tags = nullptr;
 };
 
 // Writes the book; returns false (after the nothing-found box, with the

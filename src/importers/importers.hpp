@@ -46,6 +46,7 @@ void imp_pgp(ImportContext& ctx, const std::string& input_path);
 void imp_arvatec(ImportContext& ctx, const std::string& input_path);
 
 // GeoForce and X-PAD raw files (src/importers/gnss)
+void imp_xpad_raw(ImportContext& ctx, const std::string& input_path);
 
 // RW5-style raw records (src/importers/rw5)
 

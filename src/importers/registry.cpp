@@ -31,6 +31,7 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_arvatec", &imp_arvatec},
 
     // GeoForce and X-PAD raw files
+    {"imp_xpad_raw", &imp_xpad_raw},
 
     // RW5-style raw records
 
