@@ -1,6 +1,7 @@
 #pragma once
 // Writing a collect-then-write conversion: header, GNSS bases, stations with
-// their readings, known points, geographic points, trailer.
+// their readings, alignments, known points, levels, geographic points,
+// reference points, image folder, trailer (the extra tags when set).
 #include <functional>
 #include <string>
 

@@ -85,7 +85,7 @@ constexpr Field kPdop{8, "PD"};
 namespace tps {
 constexpr Field kInstrumentHeight{4, "IH"}, kStation{5, "ST"}, kPoint{6, "PT"}, kCode{7, "CD"}, kHz{8, "HA"},
     kV{9, "VA"}, kDistance{10, "SD"}, kTargetHeight{11, "TH"}, kNote{13, "NT"};
-constexpr double kRadiansToGon = 200 / 3.14159265358979;
+constexpr double kPi = 3.14159265358979;  // radians to gon: times 200, divided by this
 }  // namespace tps
 
 namespace gpo {
@@ -261,8 +261,8 @@ private:
         station.height = single(f, tps::kInstrumentHeight);
         Reading r;
         r.target = text(f, tps::kPoint);
-        r.hz = to_single(number(f, tps::kHz) * tps::kRadiansToGon);
-        r.v = to_single(number(f, tps::kV) * tps::kRadiansToGon);
+        r.hz = to_single(number(f, tps::kHz) * 200 / tps::kPi);
+        r.v = to_single(number(f, tps::kV) * 200 / tps::kPi);
         r.dist = single(f, tps::kDistance);
         r.target_height = single(f, tps::kTargetHeight);
         r.note = note_of(f, tps::kNote);
