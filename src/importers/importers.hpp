@@ -60,6 +60,9 @@ void imp_arvatec(ImportContext& ctx, const std::string& input_path);
 // Psion PStore, Kern, Ascodes, SetC and Tabula
 
 // Zeiss and Trimble fixed-column files (src/importers/zeiss)
+void imp_r5(ImportContext& ctx, const std::string& input_path);
+void imp_r5_3600(ImportContext& ctx, const std::string& input_path);
+void imp_m5(ImportContext& ctx, const std::string& input_path);
 
 // Label-line files (src/importers/geotronics)
 

@@ -45,6 +45,9 @@ constexpr RegisteredConverter kConverters[] = {
     // Psion PStore, Kern, Ascodes, SetC and Tabula
 
     // Zeiss and Trimble fixed-column files
+    {"imp_r5", &imp_r5},
+    {"imp_r5_3600", &imp_r5_3600},
+    {"imp_m5", &imp_m5},
 
     // Label-line files
 

@@ -63,6 +63,9 @@ const std::vector<SampleRow> kRows = {
     // Psion PStore, Kern, Ascodes, SetC and Tabula
 
     // Zeiss and Trimble fixed-column files
+    {"zeiss_r5_m5", {"Zeiss formato R5", "Trimble 3300 Zeiss Elta R45", "Trimble serie 3600"},
+     {"Importa file formato R5", "Importazione file formato R5"}},
+    {"zeiss_r5_m5", {"Trimble (Zeiss) formato M5"}, {"Importa file formato M5", "Importazione file formato M5"}},
 
     // Label-line files
 
