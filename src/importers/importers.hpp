@@ -65,6 +65,10 @@ void imp_r5_3600(ImportContext& ctx, const std::string& input_path);
 void imp_m5(ImportContext& ctx, const std::string& input_path);
 
 // Label-line files (src/importers/geotronics)
+void imp_aga540(ImportContext& ctx, const std::string& input_path);
+void imp_geo(ImportContext& ctx, const std::string& input_path);
+void imp_geodat122(ImportContext& ctx, const std::string& input_path);
+void imp_geodat400(ImportContext& ctx, const std::string& input_path);
 
 // Zeiss Elta and Psion comma-line files
 

@@ -50,6 +50,10 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_m5", &imp_m5},
 
     // Label-line files
+    {"imp_aga540", &imp_aga540},
+    {"imp_geo", &imp_geo},
+    {"imp_geodat122", &imp_geodat122},
+    {"imp_geodat400", &imp_geodat400},
 
     // Zeiss Elta and Psion comma-line files
 

@@ -68,6 +68,10 @@ const std::vector<SampleRow> kRows = {
     {"zeiss_r5_m5", {"Trimble (Zeiss) formato M5"}, {"Importa file formato M5", "Importazione file formato M5"}},
 
     // Label-line files
+    {"geodimeter_label", {"AGA 540 o 640"}, {"Importazione file AGA"}},
+    {"geodimeter_label", {"Geotronics GEO", "Trimble serie 5600", "Trimble S6"}, {"Importazione file GEO"}},
+    {"geodimeter_label", {"Geodat 122-124 DataLink", "Trimble (ex Geotronics)", "Geodat 400/500"},
+     {"Importazione file Geodat", "Attenzione", "Errore imprevisto"}},
 
     // Zeiss Elta and Psion comma-line files
 };

@@ -414,3 +414,28 @@ TEST(BookWriter, AFullDiskFailsOnClose)
 
 }  // namespace
 }  // namespace qrb
+
+namespace qrb {
+namespace {
+
+// A book written at close leaves an existing file as it was until then, and
+// altogether when the conversion ends without close.
+TEST(BookWriter, WrittenAtCloseLeavesTheFileUntilThen)
+{
+    test::TempDir dir;
+    const std::string path = (dir / "book.qrb").string();
+    test::write_file(path, "old");
+    {
+        BookWriter out(path, BookWriter::Open::AtClose);
+        out.line("new");
+        EXPECT_EQ(test::read_file(path), "old");
+    }
+    EXPECT_EQ(test::read_file(path), "old");
+    BookWriter out(path, BookWriter::Open::AtClose);
+    out.line("new");
+    out.close();
+    EXPECT_EQ(test::read_file(path), "new\r\n");
+}
+
+}  // namespace
+}  // namespace qrb
