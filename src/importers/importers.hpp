@@ -70,6 +70,11 @@ void imp_geo(ImportContext& ctx, const std::string& input_path);
 void imp_geodat122(ImportContext& ctx, const std::string& input_path);
 void imp_geodat400(ImportContext& ctx, const std::string& input_path);
 
-// Zeiss Elta and Psion comma-line files
+// Zeiss Elta and Psion comma-line files (src/importers/zeiss)
+void imp_rec_elta(ImportContext& ctx, const std::string& input_path);
+void imp_elta_r45(ImportContext& ctx, const std::string& input_path);
+void imp_hc100_separate(ImportContext& ctx, const std::string& input_path);
+void imp_elta_psion(ImportContext& ctx, const std::string& input_path);
+void imp_hc100(ImportContext& ctx, const std::string& input_path);
 
 }  // namespace qrb

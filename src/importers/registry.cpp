@@ -56,6 +56,11 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_geodat400", &imp_geodat400},
 
     // Zeiss Elta and Psion comma-line files
+    {"imp_rec_elta", &imp_rec_elta},
+    {"imp_elta_r45", &imp_elta_r45},
+    {"imp_hc100_separate", &imp_hc100_separate},
+    {"imp_elta_psion", &imp_elta_psion},
+    {"imp_hc100", &imp_hc100},
 
 };
 

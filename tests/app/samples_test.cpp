@@ -74,6 +74,10 @@ const std::vector<SampleRow> kRows = {
      {"Importazione file Geodat", "Attenzione", "Errore imprevisto"}},
 
     // Zeiss Elta and Psion comma-line files
+    {"zeiss_r5_m5",
+     {"Zeiss Rec Elta", "Zeiss Elta r45 r55", "Zeiss Psion HC-100 (dati separati)", "Zeiss Elta Psion",
+      "Zeiss Salmoiraghi Psion HC-100"},
+     {"Importazione file Zeiss Elta", "Importa file strumentale"}},
 };
 
 TEST(PublicRecordings, ConvertOrFailWithTheConvertersOwnMessages)
