@@ -57,7 +57,12 @@ void imp_arvatec(ImportContext& ctx, const std::string& input_path);
 
 // Sokkia SDR, SRG and Reda (src/importers/sokkia)
 
-// Psion PStore, Kern, Ascodes, SetC and Tabula
+// Psion PStore, Kern, Ascodes, SetC and Tabula (src/importers/psion, kern,
+// sokkia/imp_setc.cpp, keyword)
+void imp_sokkia_pstore(ImportContext& ctx, const std::string& input_path);
+void imp_pstore_abc(ImportContext& ctx, const std::string& input_path);
+void imp_alphacord(ImportContext& ctx, const std::string& input_path);
+void imp_kern_pstore(ImportContext& ctx, const std::string& input_path);
 
 // Zeiss and Trimble fixed-column files (src/importers/zeiss)
 

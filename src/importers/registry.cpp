@@ -43,6 +43,10 @@ constexpr RegisteredConverter kConverters[] = {
     // Sokkia SDR, SRG and Reda
 
     // Psion PStore, Kern, Ascodes, SetC and Tabula
+    {"imp_sokkia_pstore", &imp_sokkia_pstore},
+    {"imp_pstore_abc", &imp_pstore_abc},
+    {"imp_alphacord", &imp_alphacord},
+    {"imp_kern_pstore", &imp_kern_pstore},
 
     // Zeiss and Trimble fixed-column files
 
