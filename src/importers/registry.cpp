@@ -47,6 +47,7 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_pstore_abc", &imp_pstore_abc},
     {"imp_alphacord", &imp_alphacord},
     {"imp_kern_pstore", &imp_kern_pstore},
+    {"imp_setc", &imp_setc},
 
     // Zeiss and Trimble fixed-column files
 

@@ -61,6 +61,7 @@ const std::vector<SampleRow> kRows = {
     // Sokkia SDR, SRG and Reda
 
     // Psion PStore, Kern, Ascodes, SetC and Tabula
+    {"sokkia_set", {"Sokkia SetC"}, {"Importa file Sokkia SetC", "Importazione file Sokkia SetC", "Errore inaspettato"}},
 
     // Zeiss and Trimble fixed-column files
 
