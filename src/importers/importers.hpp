@@ -64,6 +64,7 @@ void imp_pstore_abc(ImportContext& ctx, const std::string& input_path);
 void imp_alphacord(ImportContext& ctx, const std::string& input_path);
 void imp_kern_pstore(ImportContext& ctx, const std::string& input_path);
 void imp_setc(ImportContext& ctx, const std::string& input_path);
+void imp_ascodes3(ImportContext& ctx, const std::string& input_path);
 
 // Zeiss and Trimble fixed-column files (src/importers/zeiss)
 

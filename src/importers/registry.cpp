@@ -48,6 +48,7 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_alphacord", &imp_alphacord},
     {"imp_kern_pstore", &imp_kern_pstore},
     {"imp_setc", &imp_setc},
+    {"imp_ascodes3", &imp_ascodes3},
 
     // Zeiss and Trimble fixed-column files
 
