@@ -65,6 +65,7 @@ void imp_alphacord(ImportContext& ctx, const std::string& input_path);
 void imp_kern_pstore(ImportContext& ctx, const std::string& input_path);
 void imp_setc(ImportContext& ctx, const std::string& input_path);
 void imp_ascodes3(ImportContext& ctx, const std::string& input_path);
+void imp_tabula(ImportContext& ctx, const std::string& input_path);  // no list entry
 
 // Zeiss and Trimble fixed-column files (src/importers/zeiss)
 

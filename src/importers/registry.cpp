@@ -49,6 +49,7 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_kern_pstore", &imp_kern_pstore},
     {"imp_setc", &imp_setc},
     {"imp_ascodes3", &imp_ascodes3},
+    {"imp_tabula", &imp_tabula, true},
 
     // Zeiss and Trimble fixed-column files
 
