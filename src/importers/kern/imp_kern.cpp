@@ -63,10 +63,11 @@ struct KernLayout {
     const char* success_title;
 };
 
-constexpr Field kNoColumn{0, 0, Fallback::IfEmpty, "Stazione"};
+// A note with no column: always "Stazione".
+constexpr Field kFixedStationNote{0, 0, Fallback::IfEmpty, "Stazione"};
 
 constexpr KernLayout kAlphacord{
-    {'2', {12, 4, Fallback::None, ""}, false, kNoColumn, {29, 6, Fallback::IfEmpty, "0.00"}},
+    {'2', {12, 4, Fallback::None, ""}, false, kFixedStationNote, {29, 6, Fallback::IfEmpty, "0.00"}},
     {{
         {'3', {12, 4, Fallback::None, ""}, false,
          {27, 2, Fallback::None, ""},
