@@ -48,6 +48,10 @@ struct StationTableOptions {
     enum class EmptyStation { PolicyMessage, OwnWarning, BareBlock };
     EmptyStation empty_station = EmptyStation::PolicyMessage;
     std::string empty_station_text;  // for OwnWarning (UTF-8)
+    // A book whose stations are all left out, with nothing else to write,
+    // holds no data: after the stations' own messages, the nothing-found box
+    // follows instead of the book (no success box).
+    bool all_left_out_is_nothing_found = false;
 
     bool known_points = false;  // write state.known_points as "#passnoto#" items
 

@@ -58,7 +58,15 @@ void imp_xpad_raw(ImportContext& ctx, const std::string& input_path);
 
 // Sokkia SDR, SRG and Reda (src/importers/sokkia)
 
-// Psion PStore, Kern, Ascodes, SetC and Tabula
+// Psion PStore, Kern, Ascodes, SetC and Tabula (src/importers/psion, kern,
+// sokkia/imp_setc.cpp, keyword)
+void imp_sokkia_pstore(ImportContext& ctx, const std::string& input_path);
+void imp_pstore_abc(ImportContext& ctx, const std::string& input_path);
+void imp_alphacord(ImportContext& ctx, const std::string& input_path);
+void imp_kern_pstore(ImportContext& ctx, const std::string& input_path);
+void imp_setc(ImportContext& ctx, const std::string& input_path);
+void imp_ascodes3(ImportContext& ctx, const std::string& input_path);
+void imp_tabula(ImportContext& ctx, const std::string& input_path);  // no list entry
 
 // Zeiss and Trimble fixed-column files (src/importers/zeiss)
 void imp_r5(ImportContext& ctx, const std::string& input_path);

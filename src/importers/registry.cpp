@@ -44,6 +44,13 @@ constexpr RegisteredConverter kConverters[] = {
     // Sokkia SDR, SRG and Reda
 
     // Psion PStore, Kern, Ascodes, SetC and Tabula
+    {"imp_sokkia_pstore", &imp_sokkia_pstore},
+    {"imp_pstore_abc", &imp_pstore_abc},
+    {"imp_alphacord", &imp_alphacord},
+    {"imp_kern_pstore", &imp_kern_pstore},
+    {"imp_setc", &imp_setc},
+    {"imp_ascodes3", &imp_ascodes3},
+    {"imp_tabula", &imp_tabula, true},
 
     // Zeiss and Trimble fixed-column files
     {"imp_r5", &imp_r5},

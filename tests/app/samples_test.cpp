@@ -61,6 +61,7 @@ const std::vector<SampleRow> kRows = {
     // Sokkia SDR, SRG and Reda
 
     // Psion PStore, Kern, Ascodes, SetC and Tabula
+    {"sokkia_set", {"Sokkia SetC"}, {"Importa file Sokkia SetC", "Importazione file Sokkia SetC", "Errore inaspettato"}},
 
     // Zeiss and Trimble fixed-column files
     {"zeiss_r5_m5", {"Zeiss formato R5", "Trimble 3300 Zeiss Elta R45", "Trimble serie 3600"},
