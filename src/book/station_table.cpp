@@ -58,11 +58,54 @@ void write_station_block(Conversion& conv, const StationRecord& station, const S
     }
 }
 
+namespace {
+
+// A station that gets a block in the book: one with readings, or one
+// written bare by a converter that does so.
+bool has_block(const StationRecord& station, const StationTableOptions& options)
+{
+    return !station.readings.empty() ||
+           (options.empty_station == StationTableOptions::EmptyStation::BareBlock && station.readings_sized);
+}
+
+// Reports a station that gets no block, by the converter's rule.
+void report_station_without_readings(Conversion& conv, const StationRecord& station,
+                                     const StationTableOptions& options)
+{
+    const FailurePolicy& policy = conv.spec.failure;
+    if (options.empty_station == StationTableOptions::EmptyStation::OwnWarning) {
+        conv.box(options.empty_station_text, kAttention, Icon::Exclamation);
+    } else if (policy.subscript) {
+        conv.box(station_without_readings_text(policy, cp1252_to_utf8(station.name)),
+                 policy.subscript_title.empty() ? policy.title : policy.subscript_title, Icon::Exclamation);
+    } else {
+        // Without a case of its own the failure ends the conversion.
+        fail(kSubscript);
+    }
+}
+
+// True when the book would hold stations only, and none of them a block.
+bool only_stations_without_blocks(const WorkState& state, const StationTableOptions& options)
+{
+    if (options.known_points && !state.known_points.empty()) return false;
+    if (options.write_gnss_bases && !state.gnss_base_table.empty()) return false;
+    if (options.write_geo_points && !state.geo_point_table.empty()) return false;
+    for (const StationRecord& station : state.station_table)
+        if (has_block(station, options)) return false;
+    return true;
+}
+
+}  // namespace
+
 bool write_station_table(Conversion& conv, const StationTableOptions& options)
 {
-    using ES = StationTableOptions::EmptyStation;
     WorkState& state = conv.state;
     if (nothing_found(state, options)) {
+        conv.box(kNothingFound, options.nothing_found_title, Icon::Exclamation);
+        return false;
+    }
+    if (options.empty_stations_are_nothing && only_stations_without_blocks(state, options)) {
+        for (const StationRecord& station : state.station_table) report_station_without_readings(conv, station, options);
         conv.box(kNothingFound, options.nothing_found_title, Icon::Exclamation);
         return false;
     }
@@ -70,23 +113,11 @@ bool write_station_table(Conversion& conv, const StationTableOptions& options)
         write_header(conv.out, options.title, options.locality, options.survey_type, options.note);
     if (options.write_gnss_bases) options.write_gnss_bases(conv);
 
-    const FailurePolicy& policy = conv.spec.failure;
     for (const StationRecord& station : state.station_table) {
-        if (station.readings.empty()) {
-            if (options.empty_station == ES::BareBlock && station.readings_sized) {
-                write_station_block(conv, station, options);
-            } else if (options.empty_station == ES::OwnWarning) {
-                conv.box(options.empty_station_text, kAttention, Icon::Exclamation);
-            } else if (policy.subscript) {
-                conv.box(station_without_readings_text(policy, cp1252_to_utf8(station.name)), policy.title,
-                         Icon::Exclamation);
-            } else {
-                // Without a case of its own the failure ends the conversion.
-                fail(kSubscript);
-            }
-            continue;
-        }
-        write_station_block(conv, station, options);
+        if (has_block(station, options))
+            write_station_block(conv, station, options);
+        else
+            report_station_without_readings(conv, station, options);
     }
 
     if (options.known_points)

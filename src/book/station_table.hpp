@@ -45,6 +45,9 @@ struct StationTableOptions {
     enum class EmptyStation { PolicyMessage, OwnWarning, BareBlock };
     EmptyStation empty_station = EmptyStation::PolicyMessage;
     std::string empty_station_text;  // for OwnWarning (UTF-8)
+    // Stations that all get no block count as nothing found, once each has
+    // been reported: no book without data.
+    bool empty_stations_are_nothing = false;
 
     bool known_points = false;  // write state.known_points as "#passnoto#" items
 
