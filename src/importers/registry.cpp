@@ -40,6 +40,7 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_rts_ots1", &imp_rts_ots1},
     {"imp_rts_ots2", &imp_rts_ots2},
     {"imp_gts512", &imp_gts512},
+    {"imp_gts212", &imp_gts212},
 
     // Pentax and Memotop
 

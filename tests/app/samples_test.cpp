@@ -29,6 +29,8 @@ const std::set<std::string> kFoifTitles = {"Importa file Foif", "Importazione fi
 const std::set<std::string> kGts512Titles = {"Importa file Topcon GTS", "Importa file Topcon GST",
                                              "Importazione file Topcon GTS", "Errore inaspettato"};
 
+const std::set<std::string> kGts212Titles = {"Importazione file Topcon GTS 212", "Errore imprevisto"};
+
 const std::vector<SampleRow> kRows = {
     // Leica and GSI word formats
     {"leica_gsi", {"Leica GSI Generico", "Geomax serie ZTS600"},
@@ -63,6 +65,8 @@ const std::vector<SampleRow> kRows = {
     {"topcon_gts", {"Foif RTS/OTS (prima serie)", "Foif RTS/OTS (seconda serie)"}, kFoifTitles},
     {"foif", {"Topcon GTS 512 GTS 700 GTS 800"}, kGts512Titles},
     {"topcon_gts", {"Topcon GTS 512 GTS 700 GTS 800"}, kGts512Titles},
+    {"foif", {"Topcon GTS 212"}, kGts212Titles, false},
+    {"topcon_gts", {"Topcon GTS 212"}, kGts212Titles, false},
 
     // Pentax and Memotop
 
