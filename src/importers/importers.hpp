@@ -56,6 +56,7 @@ void imp_rts_ots1(ImportContext& ctx, const std::string& input_path);
 void imp_rts_ots2(ImportContext& ctx, const std::string& input_path);
 void imp_gts512(ImportContext& ctx, const std::string& input_path);
 void imp_gts212(ImportContext& ctx, const std::string& input_path);
+void imp_gts3b(ImportContext& ctx, const std::string& input_path);
 
 // Pentax and Memotop (src/importers/pentax, src/importers/topcon)
 

@@ -41,6 +41,7 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_rts_ots2", &imp_rts_ots2},
     {"imp_gts512", &imp_gts512},
     {"imp_gts212", &imp_gts212},
+    {"imp_gts3b", &imp_gts3b},
 
     // Pentax and Memotop
 

@@ -31,6 +31,8 @@ const std::set<std::string> kGts512Titles = {"Importa file Topcon GTS", "Importa
 
 const std::set<std::string> kGts212Titles = {"Importazione file Topcon GTS 212", "Errore imprevisto"};
 
+const std::set<std::string> kGts3bTitles = {"Importazione file Topcon GTS 3B", "Errore imprevisto"};
+
 const std::vector<SampleRow> kRows = {
     // Leica and GSI word formats
     {"leica_gsi", {"Leica GSI Generico", "Geomax serie ZTS600"},
@@ -67,6 +69,8 @@ const std::vector<SampleRow> kRows = {
     {"topcon_gts", {"Topcon GTS 512 GTS 700 GTS 800"}, kGts512Titles},
     {"foif", {"Topcon GTS 212"}, kGts212Titles, false},
     {"topcon_gts", {"Topcon GTS 212"}, kGts212Titles, false},
+    {"foif", {"Topcon GTS 3B"}, kGts3bTitles, false},
+    {"topcon_gts", {"Topcon GTS 3B"}, kGts3bTitles, false},
 
     // Pentax and Memotop
 
