@@ -42,11 +42,6 @@ constexpr std::size_t kPointDistance = 4;
 constexpr std::size_t kPointZenith = 5;
 constexpr std::size_t kPointHorizontal = 6;
 
-bool is_marker(std::string_view line, std::string_view marker)
-{
-    return ucase(left(line, static_cast<long long>(marker.size()))) == marker;
-}
-
 // A quoted value without its first and last character; a value of fewer
 // than two characters has no quotes to remove and fails (5).
 std::string unquoted(std::string_view field)
@@ -104,11 +99,11 @@ void read_gts212(Conversion& c)
     StationTable& stations = c.state.station_table;
     bool in_points = false;
     while (c.in.next_line(line)) {
-        if (is_marker(line, kPointsMarker)) {
+        if (topcon::led_by(line, kPointsMarker)) {
             in_points = true;
             if (!c.in.next_line(line)) break;
         }
-        if (is_marker(line, kStationMarker)) {
+        if (topcon::led_by(line, kStationMarker)) {
             if (!c.in.next_line(line)) break;
             add_station(stations, line);
             in_points = false;

@@ -49,23 +49,18 @@ constexpr std::size_t kPointHorizontal = 9;
 constexpr std::size_t kPointDistance = 12;
 constexpr std::size_t kPointNote = 14;
 
-bool led_by(std::string_view line, std::string_view leader)
-{
-    return ucase(left(line, static_cast<long long>(leader.size()))) == leader;
-}
-
 std::string name_at(std::string_view line, Columns columns) { return trim(mid(line, columns.start, columns.length)); }
 
 void body_line(StationTable& stations, const std::string& line)
 {
-    if (led_by(line, kStationLeader)) {
+    if (topcon::led_by(line, kStationLeader)) {
         std::string name = name_at(line, kStationName);
         if (name.empty()) return;
         const std::string rest = trim(mid(line, kStationRest));
         const Fields f = split_fields(rest, " ");
         topcon::add_listing_station(stations, std::move(name), to_single(val(f[kStationHeight])),
                                     trim(f[kStationNote]));
-    } else if (led_by(line, kPointLeader)) {
+    } else if (topcon::led_by(line, kPointLeader)) {
         std::string name = name_at(line, kPointName);
         // A point before the first station has no station to join.
         if (name.empty() || stations.empty()) return;
@@ -87,7 +82,7 @@ void read_gts3b(Conversion& c)
     std::string line;
     const bool any = c.in.next_line(line);
     const std::string first = trim(line);
-    if (led_by(first, kJobLeader)) {
+    if (topcon::led_by(first, kJobLeader)) {
         // The job's title: the line up to its first blank.
         topcon::write_listing_header(c, split_fields(first, " ")[1], kTexts);
     } else {

@@ -1,6 +1,7 @@
 #include "importers/topcon/topcon_listing.hpp"
 
 #include "book/survey_book.hpp"
+#include "common/text.hpp"
 
 namespace qrb::topcon {
 
@@ -23,6 +24,11 @@ void write_listing_header(Conversion& c, std::string_view title, const ListingTe
 {
     write_header(c.out, title, book_text(kLocality), survey_type_text(survey_type_iz_else_od(c.options)),
                  book_text(texts.note));
+}
+
+bool led_by(std::string_view line, std::string_view leader)
+{
+    return ucase(left(line, static_cast<long long>(leader.size()))) == leader;
 }
 
 StationRecord& add_listing_station(StationTable& stations, std::string name, float height, std::string note)

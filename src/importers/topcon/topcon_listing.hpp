@@ -22,6 +22,9 @@ CollectThenWrite listing_frame(const ImportOptions& options, const ListingTexts&
 // The ten header lines, with the title taken from the file (survey-book text).
 void write_listing_header(Conversion& c, std::string_view title, const ListingTexts& texts);
 
+// True when the line begins with `leader`, compared without regard to case.
+bool led_by(std::string_view line, std::string_view leader);
+
 // A new station that is written even when it gets no reading.
 StationRecord& add_listing_station(StationTable& stations, std::string name, float height, std::string note);
 
