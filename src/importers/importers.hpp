@@ -53,6 +53,11 @@ void imp_xpad_raw(ImportContext& ctx, const std::string& input_path);
 // Nikon recorder files (src/importers/nikon)
 
 // Foif and Topcon keyword and listing files (src/importers/topcon)
+void imp_rts_ots1(ImportContext& ctx, const std::string& input_path);
+void imp_rts_ots2(ImportContext& ctx, const std::string& input_path);
+void imp_gts512(ImportContext& ctx, const std::string& input_path);
+void imp_gts212(ImportContext& ctx, const std::string& input_path);
+void imp_gts3b(ImportContext& ctx, const std::string& input_path);
 
 // Pentax and Memotop (src/importers/pentax, src/importers/topcon)
 

@@ -38,6 +38,11 @@ constexpr RegisteredConverter kConverters[] = {
     // Nikon recorder files
 
     // Foif and Topcon keyword and listing files
+    {"imp_rts_ots1", &imp_rts_ots1},
+    {"imp_rts_ots2", &imp_rts_ots2},
+    {"imp_gts512", &imp_gts512},
+    {"imp_gts212", &imp_gts212},
+    {"imp_gts3b", &imp_gts3b},
 
     // Pentax and Memotop
 

@@ -25,6 +25,14 @@ struct SampleRow {
 const std::set<std::string> kLw300Titles = {"Importa file Leica TCR", "Importazione file Leica TCR",
                                             "Importa file Leica GSI"};
 
+const std::set<std::string> kFoifTitles = {"Importa file Foif", "Importazione file Foif", "Errore inaspettato"};
+const std::set<std::string> kGts512Titles = {"Importa file Topcon GTS", "Importa file Topcon GST",
+                                             "Importazione file Topcon GTS", "Errore inaspettato"};
+
+const std::set<std::string> kGts212Titles = {"Importazione file Topcon GTS 212", "Errore imprevisto"};
+
+const std::set<std::string> kGts3bTitles = {"Importazione file Topcon GTS 3B", "Errore imprevisto"};
+
 const std::vector<SampleRow> kRows = {
     // Leica and GSI word formats
     {"leica_gsi", {"Leica GSI Generico", "Geomax serie ZTS600"},
@@ -55,6 +63,14 @@ const std::vector<SampleRow> kRows = {
     // Nikon recorder files
 
     // Foif and Topcon keyword and listing files
+    {"foif", {"Foif RTS/OTS (prima serie)", "Foif RTS/OTS (seconda serie)"}, kFoifTitles},
+    {"topcon_gts", {"Foif RTS/OTS (prima serie)", "Foif RTS/OTS (seconda serie)"}, kFoifTitles},
+    {"foif", {"Topcon GTS 512 GTS 700 GTS 800"}, kGts512Titles},
+    {"topcon_gts", {"Topcon GTS 512 GTS 700 GTS 800"}, kGts512Titles},
+    {"foif", {"Topcon GTS 212"}, kGts212Titles, false},
+    {"topcon_gts", {"Topcon GTS 212"}, kGts212Titles, false},
+    {"foif", {"Topcon GTS 3B"}, kGts3bTitles, false},
+    {"topcon_gts", {"Topcon GTS 3B"}, kGts3bTitles, false},
 
     // Pentax and Memotop
 
