@@ -28,6 +28,9 @@ struct FailurePolicy {
     std::string title;         // the converter's box title
     // The title of the "Errore codice" box, when it is not "Errore inaspettato".
     std::string unexpected_title;
+    // Where a converter's texts differ from case to case (empty: as above):
+    std::string malformed_format_name;  // the format's word in the malformed-line text
+    std::string subscript_title;        // the title of the station-without-readings box
 
     // The standard handling and its reduced forms. Other names in use for
     // them: "conversion_errors_common" and "full form" are the standard

@@ -46,6 +46,7 @@ void imp_pgp(ImportContext& ctx, const std::string& input_path);
 void imp_arvatec(ImportContext& ctx, const std::string& input_path);
 
 // GeoForce and X-PAD raw files (src/importers/gnss)
+void imp_xpad_raw(ImportContext& ctx, const std::string& input_path);
 
 // RW5-style raw records (src/importers/rw5)
 
@@ -62,17 +63,42 @@ void imp_dtm700(ImportContext& ctx, const std::string& input_path);
 void imp_d50(ImportContext& ctx, const std::string& input_path);
 
 // Foif and Topcon keyword and listing files (src/importers/topcon)
+void imp_rts_ots1(ImportContext& ctx, const std::string& input_path);
+void imp_rts_ots2(ImportContext& ctx, const std::string& input_path);
+void imp_gts512(ImportContext& ctx, const std::string& input_path);
+void imp_gts212(ImportContext& ctx, const std::string& input_path);
+void imp_gts3b(ImportContext& ctx, const std::string& input_path);
 
 // Pentax and Memotop (src/importers/pentax, src/importers/topcon)
 
 // Sokkia SDR, SRG and Reda (src/importers/sokkia)
 
-// Psion PStore, Kern, Ascodes, SetC and Tabula
+// Psion PStore, Kern, Ascodes, SetC and Tabula (src/importers/psion, kern,
+// sokkia/imp_setc.cpp, keyword)
+void imp_sokkia_pstore(ImportContext& ctx, const std::string& input_path);
+void imp_pstore_abc(ImportContext& ctx, const std::string& input_path);
+void imp_alphacord(ImportContext& ctx, const std::string& input_path);
+void imp_kern_pstore(ImportContext& ctx, const std::string& input_path);
+void imp_setc(ImportContext& ctx, const std::string& input_path);
+void imp_ascodes3(ImportContext& ctx, const std::string& input_path);
+void imp_tabula(ImportContext& ctx, const std::string& input_path);  // no list entry
 
 // Zeiss and Trimble fixed-column files (src/importers/zeiss)
+void imp_r5(ImportContext& ctx, const std::string& input_path);
+void imp_r5_3600(ImportContext& ctx, const std::string& input_path);
+void imp_m5(ImportContext& ctx, const std::string& input_path);
 
 // Label-line files (src/importers/geotronics)
+void imp_aga540(ImportContext& ctx, const std::string& input_path);
+void imp_geo(ImportContext& ctx, const std::string& input_path);
+void imp_geodat122(ImportContext& ctx, const std::string& input_path);
+void imp_geodat400(ImportContext& ctx, const std::string& input_path);
 
-// Zeiss Elta and Psion comma-line files
+// Zeiss Elta and Psion comma-line files (src/importers/zeiss)
+void imp_rec_elta(ImportContext& ctx, const std::string& input_path);
+void imp_elta_r45(ImportContext& ctx, const std::string& input_path);
+void imp_hc100_separate(ImportContext& ctx, const std::string& input_path);
+void imp_elta_psion(ImportContext& ctx, const std::string& input_path);
+void imp_hc100(ImportContext& ctx, const std::string& input_path);
 
 }  // namespace qrb

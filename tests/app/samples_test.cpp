@@ -25,6 +25,14 @@ struct SampleRow {
 const std::set<std::string> kLw300Titles = {"Importa file Leica TCR", "Importazione file Leica TCR",
                                             "Importa file Leica GSI"};
 
+const std::set<std::string> kFoifTitles = {"Importa file Foif", "Importazione file Foif", "Errore inaspettato"};
+const std::set<std::string> kGts512Titles = {"Importa file Topcon GTS", "Importa file Topcon GST",
+                                             "Importazione file Topcon GTS", "Errore inaspettato"};
+
+const std::set<std::string> kGts212Titles = {"Importazione file Topcon GTS 212", "Errore imprevisto"};
+
+const std::set<std::string> kGts3bTitles = {"Importazione file Topcon GTS 3B", "Errore imprevisto"};
+
 const std::vector<SampleRow> kRows = {
     // Leica and GSI word formats
     {"leica_gsi", {"Leica GSI Generico", "Geomax serie ZTS600"},
@@ -70,18 +78,38 @@ const std::vector<SampleRow> kRows = {
      {"Importa file Nikon D-50", "Importazione file Nikon D-50", "Errore inaspettato"}, false},
 
     // Foif and Topcon keyword and listing files
+    {"foif", {"Foif RTS/OTS (prima serie)", "Foif RTS/OTS (seconda serie)"}, kFoifTitles},
+    {"topcon_gts", {"Foif RTS/OTS (prima serie)", "Foif RTS/OTS (seconda serie)"}, kFoifTitles},
+    {"foif", {"Topcon GTS 512 GTS 700 GTS 800"}, kGts512Titles},
+    {"topcon_gts", {"Topcon GTS 512 GTS 700 GTS 800"}, kGts512Titles},
+    {"foif", {"Topcon GTS 212"}, kGts212Titles, false},
+    {"topcon_gts", {"Topcon GTS 212"}, kGts212Titles, false},
+    {"foif", {"Topcon GTS 3B"}, kGts3bTitles, false},
+    {"topcon_gts", {"Topcon GTS 3B"}, kGts3bTitles, false},
 
     // Pentax and Memotop
 
     // Sokkia SDR, SRG and Reda
 
     // Psion PStore, Kern, Ascodes, SetC and Tabula
+    {"sokkia_set", {"Sokkia SetC"}, {"Importa file Sokkia SetC", "Importazione file Sokkia SetC", "Errore inaspettato"}},
 
     // Zeiss and Trimble fixed-column files
+    {"zeiss_r5_m5", {"Zeiss formato R5", "Trimble 3300 Zeiss Elta R45", "Trimble serie 3600"},
+     {"Importa file formato R5", "Importazione file formato R5"}},
+    {"zeiss_r5_m5", {"Trimble (Zeiss) formato M5"}, {"Importa file formato M5", "Importazione file formato M5"}},
 
     // Label-line files
+    {"geodimeter_label", {"AGA 540 o 640"}, {"Importazione file AGA"}},
+    {"geodimeter_label", {"Geotronics GEO", "Trimble serie 5600", "Trimble S6"}, {"Importazione file GEO"}},
+    {"geodimeter_label", {"Geodat 122-124 DataLink", "Trimble (ex Geotronics)", "Geodat 400/500"},
+     {"Importazione file Geodat", "Attenzione", "Errore imprevisto"}},
 
     // Zeiss Elta and Psion comma-line files
+    {"zeiss_r5_m5",
+     {"Zeiss Rec Elta", "Zeiss Elta r45 r55", "Zeiss Psion HC-100 (dati separati)", "Zeiss Elta Psion",
+      "Zeiss Salmoiraghi Psion HC-100"},
+     {"Importazione file Zeiss Elta", "Importa file strumentale"}},
 };
 
 TEST(PublicRecordings, ConvertOrFailWithTheConvertersOwnMessages)

@@ -139,13 +139,12 @@ void read_d50(Conversion& c, BaseCoordinates& base)
 
 void imp_d50(ImportContext& ctx, const std::string& input_path)
 {
-    CollectThenWrite frame(ctx.options, FailurePolicy::standard("Nikon", "Importa file Nikon D-50"),
-                           "Importazione file Nikon D-50 Psion", "Importazione file Nikon D-50 Psion");
+    FailurePolicy failure = FailurePolicy::standard("Nikon D-50", "Importa file Nikon D-50");
+    failure.malformed_format_name = "Nikon";
+    CollectThenWrite frame(ctx.options, std::move(failure), "Importazione file Nikon D-50 Psion",
+                           "Importazione file Nikon D-50 Psion");
     frame.book.nothing_found_title = "Importazione file Nikon D-50";
-    frame.book.empty_station = StationTableOptions::EmptyStation::OwnWarning;
-    frame.book.empty_station_text =
-        "Il file Nikon D-50 contiene una stazione senza nessuna lettura. Verrà ignorata nell'importazione";
-    frame.book.empty_station_title = "Importa file Nikon D-50";
+    frame.book.all_left_out_is_nothing_found = true;
     BaseCoordinates base;
     // The base coordinates, held in double precision, each with the blank
     // before a value that is not negative.

@@ -103,9 +103,9 @@ void read_comma_records(Conversion& c, const CommaLayout& layout)
 
 void run_comma_file(ImportContext& ctx, const std::string& input_path, const CommaLayout& layout)
 {
-    const CollectThenWrite frame(ctx.options,
-                                 FailurePolicy::standard(std::string(layout.format), std::string(layout.title)),
-                                 std::string(layout.book_title), std::string(layout.note));
+    CollectThenWrite frame(ctx.options, FailurePolicy::standard(std::string(layout.format), std::string(layout.title)),
+                           std::string(layout.book_title), std::string(layout.note));
+    frame.book.all_left_out_is_nothing_found = true;
     frame.run(ctx, input_path, [&layout](Conversion& c) { read_comma_records(c, layout); });
 }
 

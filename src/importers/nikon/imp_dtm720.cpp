@@ -86,6 +86,7 @@ void imp_dtm720(ImportContext& ctx, const std::string& input_path)
     CollectThenWrite frame(ctx.options, std::move(failure), "Importazione file Nikon DTM 720",
                            "Nikon DTM 720 - Nikon PSION II (Model XP)");
     frame.book.nothing_found_title = "Importazione strumentale";
+    frame.book.all_left_out_is_nothing_found = true;
     frame.book.empty_station = StationTableOptions::EmptyStation::OwnWarning;
     frame.book.empty_station_text =
         "Il file Nikon DTM 720 contiene una stazione senza nessuna lettura. Verrà ignorata nell'importazione";

@@ -116,6 +116,7 @@ void run_registra(ImportContext& ctx, const std::string& input_path, const Regis
     CollectThenWrite frame(ctx.options, FailurePolicy::standard(word, "Importa file " + word),
                            "Importazione file tipo " + word, "File " + word);
     frame.book.nothing_found_title = "Importazione file " + word;
+    frame.book.all_left_out_is_nothing_found = true;
     std::string line;
     std::string job;
     frame.before_writing = [&job](StationTableOptions& book) {
