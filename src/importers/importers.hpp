@@ -48,6 +48,7 @@ void imp_arvatec(ImportContext& ctx, const std::string& input_path);
 // GeoForce and X-PAD raw files (src/importers/gnss)
 
 // RW5-style raw records (src/importers/rw5)
+void imp_rw5_coords(ImportContext& ctx, const std::string& input_path);
 
 // Nikon recorder files (src/importers/nikon)
 

@@ -33,6 +33,7 @@ constexpr RegisteredConverter kConverters[] = {
     // GeoForce and X-PAD raw files
 
     // RW5-style raw records
+    {"imp_rw5_coords", &imp_rw5_coords},
 
     // Nikon recorder files
 

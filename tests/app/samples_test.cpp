@@ -51,6 +51,8 @@ const std::vector<SampleRow> kRows = {
     // GeoForce and X-PAD raw files
 
     // RW5-style raw records
+    {"carlson_rw5", {"Carlson RW5 (coordinate Gauss Boaga)"}, {"Importa file Carlson RW5"}},
+    {"nikon_raw", {"Carlson RW5 (coordinate Gauss Boaga)"}, {"Importa file Carlson RW5"}},
 
     // Nikon recorder files
 

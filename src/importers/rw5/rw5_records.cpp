@@ -1,0 +1,30 @@
+#include "importers/rw5/rw5_records.hpp"
+
+#include "common/number.hpp"
+#include "common/text.hpp"
+
+namespace qrb::rw5 {
+
+Fields split_record(std::string& line)
+{
+    line += ',';
+    return split_fields(line, ",");
+}
+
+std::string less(std::string_view field, std::string_view prefix) { return replace_all(field, prefix, ""); }
+
+float single_less(std::string_view field, std::string_view prefix) { return to_single(val(less(field, prefix))); }
+
+double double_less(std::string_view field, std::string_view prefix) { return val(less(field, prefix)); }
+
+std::string covariance_text(const CovarianceTerms& terms)
+{
+    std::string text;
+    for (std::size_t k = 0; k < terms.size(); ++k) {
+        if (k > 0) text += ',';
+        text += format_padded(terms[k], "0.00000000", 0);
+    }
+    return text;
+}
+
+}  // namespace qrb::rw5
