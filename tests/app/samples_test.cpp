@@ -25,6 +25,8 @@ struct SampleRow {
 const std::set<std::string> kLw300Titles = {"Importa file Leica TCR", "Importazione file Leica TCR",
                                             "Importa file Leica GSI"};
 
+const std::set<std::string> kNikonRawTitles = {"Importa file Nikon RAW format", "Importazione file Nikon RAW format"};
+
 const std::vector<SampleRow> kRows = {
     // Leica and GSI word formats
     {"leica_gsi", {"Leica GSI Generico", "Geomax serie ZTS600"},
@@ -53,6 +55,8 @@ const std::vector<SampleRow> kRows = {
     // RW5-style raw records
     {"carlson_rw5", {"Carlson RW5 (coordinate Gauss Boaga)"}, {"Importa file Carlson RW5"}},
     {"nikon_raw", {"Carlson RW5 (coordinate Gauss Boaga)"}, {"Importa file Carlson RW5"}},
+    {"carlson_rw5", {"Nikon RAW data format"}, kNikonRawTitles},
+    {"nikon_raw", {"Nikon RAW data format"}, kNikonRawTitles},
 
     // Nikon recorder files
 
