@@ -50,6 +50,7 @@ void imp_arvatec(ImportContext& ctx, const std::string& input_path);
 // RW5-style raw records (src/importers/rw5)
 void imp_rw5_coords(ImportContext& ctx, const std::string& input_path);
 void imp_nikon_raw(ImportContext& ctx, const std::string& input_path);
+void imp_nivo_raw(ImportContext& ctx, const std::string& input_path);
 
 // Nikon recorder files (src/importers/nikon)
 

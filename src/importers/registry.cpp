@@ -35,6 +35,7 @@ constexpr RegisteredConverter kConverters[] = {
     // RW5-style raw records
     {"imp_rw5_coords", &imp_rw5_coords},
     {"imp_nikon_raw", &imp_nikon_raw},
+    {"imp_nivo_raw", &imp_nivo_raw},
 
     // Nikon recorder files
 

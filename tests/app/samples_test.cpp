@@ -27,6 +27,9 @@ const std::set<std::string> kLw300Titles = {"Importa file Leica TCR", "Importazi
 
 const std::set<std::string> kNikonRawTitles = {"Importa file Nikon RAW format", "Importazione file Nikon RAW format"};
 
+const std::set<std::string> kNivoRawTitles = {"Importa file Nikon/Pentax RAW format",
+                                              "Importazione file Nikon RAW format"};
+
 const std::vector<SampleRow> kRows = {
     // Leica and GSI word formats
     {"leica_gsi", {"Leica GSI Generico", "Geomax serie ZTS600"},
@@ -57,6 +60,8 @@ const std::vector<SampleRow> kRows = {
     {"nikon_raw", {"Carlson RW5 (coordinate Gauss Boaga)"}, {"Importa file Carlson RW5"}},
     {"carlson_rw5", {"Nikon RAW data format"}, kNikonRawTitles},
     {"nikon_raw", {"Nikon RAW data format"}, kNikonRawTitles},
+    {"carlson_rw5", {"Nikon RAW data format (Serie Nivo)", "Pentax RAW data format"}, kNivoRawTitles},
+    {"nikon_raw", {"Nikon RAW data format (Serie Nivo)", "Pentax RAW data format"}, kNivoRawTitles},
 
     // Nikon recorder files
 

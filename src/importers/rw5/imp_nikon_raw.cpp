@@ -8,8 +8,6 @@
 //
 // Values are taken as the file gives them: no unit is converted. Known
 // points are copied as text, east before north.
-#include <span>
-
 #include "book/station_table.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
@@ -47,13 +45,6 @@ struct KnownPointFields {
 };
 constexpr KnownPointFields kKnownPoint{2, 4, 5, 6, 7};
 
-bool one_of(std::string_view code, std::span<const std::string_view> codes)
-{
-    for (const std::string_view c : codes)
-        if (code == c) return true;
-    return false;
-}
-
 float number(std::string_view field) { return to_single(val(field)); }
 
 void read_nikon_raw(Conversion& c)
@@ -65,7 +56,7 @@ void read_nikon_raw(Conversion& c)
         const std::string code = trim(f[1]);
         if (code == kStationCode) {
             stations.add(std::string(f[kStationName]), number(f[kInstrumentHeight]), kStationNote);
-        } else if (one_of(code, kReadingCodes)) {
+        } else if (rw5::one_of(code, kReadingCodes)) {
             // A reading belongs to a station.
             if (stations.empty()) continue;
             Reading& r = stations.back().add_reading();
@@ -75,7 +66,7 @@ void read_nikon_raw(Conversion& c)
             r.hz = number(f[kReading.hz]);
             r.v = number(f[kReading.v]);
             r.code = f[kReading.note].empty() ? std::string(kNoNote) : std::string(f[kReading.note]);
-        } else if (one_of(code, kKnownPointCodes)) {
+        } else if (rw5::one_of(code, kKnownPointCodes)) {
             const std::string_view note = f[kKnownPoint.note];
             RecordLine item;
             item.text(f[kKnownPoint.name])

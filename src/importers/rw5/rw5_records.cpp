@@ -11,6 +11,13 @@ Fields split_record(std::string& line)
     return split_fields(line, ",");
 }
 
+bool one_of(std::string_view code, std::span<const std::string_view> codes)
+{
+    for (const std::string_view c : codes)
+        if (code == c) return true;
+    return false;
+}
+
 std::string less(std::string_view field, std::string_view prefix) { return replace_all(field, prefix, ""); }
 
 float single_less(std::string_view field, std::string_view prefix) { return to_single(val(less(field, prefix))); }

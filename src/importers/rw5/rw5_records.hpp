@@ -4,6 +4,7 @@
 // field 1 is the record code and most values carry a letter prefix that is
 // deleted wherever it stands in the field.
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,9 @@ namespace qrb::rw5 {
 
 // Appends "," to the line and cuts it into fields 1..22 (views into `line`).
 Fields split_record(std::string& line);
+
+// True when the record code is one of `codes` (case counts).
+bool one_of(std::string_view code, std::span<const std::string_view> codes);
 
 // The field with every occurrence of `prefix` deleted (case counts).
 std::string less(std::string_view field, std::string_view prefix);
