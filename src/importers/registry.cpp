@@ -36,6 +36,7 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_rw5_coords", &imp_rw5_coords},
     {"imp_nikon_raw", &imp_nikon_raw},
     {"imp_nivo_raw", &imp_nivo_raw},
+    {"imp_survce_rw5", &imp_survce_rw5},
 
     // Nikon recorder files
 

@@ -30,6 +30,9 @@ const std::set<std::string> kNikonRawTitles = {"Importa file Nikon RAW format", 
 const std::set<std::string> kNivoRawTitles = {"Importa file Nikon/Pentax RAW format",
                                               "Importazione file Nikon RAW format"};
 
+const std::set<std::string> kSurvceTitles = {"Importa file Stonex RW5", "Importazione file Stonex/Carlson RW5",
+                                             "Attenzione"};
+
 const std::vector<SampleRow> kRows = {
     // Leica and GSI word formats
     {"leica_gsi", {"Leica GSI Generico", "Geomax serie ZTS600"},
@@ -62,6 +65,8 @@ const std::vector<SampleRow> kRows = {
     {"nikon_raw", {"Nikon RAW data format"}, kNikonRawTitles},
     {"carlson_rw5", {"Nikon RAW data format (Serie Nivo)", "Pentax RAW data format"}, kNivoRawTitles},
     {"nikon_raw", {"Nikon RAW data format (Serie Nivo)", "Pentax RAW data format"}, kNivoRawTitles},
+    {"carlson_rw5", {"Stonex SurvCE estensione RW5"}, kSurvceTitles},
+    {"nikon_raw", {"Stonex SurvCE estensione RW5"}, kSurvceTitles},
 
     // Nikon recorder files
 
