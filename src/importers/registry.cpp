@@ -37,6 +37,7 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_nikon_raw", &imp_nikon_raw},
     {"imp_nivo_raw", &imp_nivo_raw},
     {"imp_survce_rw5", &imp_survce_rw5},
+    {"imp_fieldgenius", &imp_fieldgenius},
 
     // Nikon recorder files
 

@@ -33,6 +33,9 @@ const std::set<std::string> kNivoRawTitles = {"Importa file Nikon/Pentax RAW for
 const std::set<std::string> kSurvceTitles = {"Importa file Stonex RW5", "Importazione file Stonex/Carlson RW5",
                                              "Attenzione"};
 
+const std::set<std::string> kFieldGeniusTitles = {"Importa file Navcom raw", "Importazione file Navcom RAW",
+                                                  "Attenzione"};
+
 const std::vector<SampleRow> kRows = {
     // Leica and GSI word formats
     {"leica_gsi", {"Leica GSI Generico", "Geomax serie ZTS600"},
@@ -67,6 +70,8 @@ const std::vector<SampleRow> kRows = {
     {"nikon_raw", {"Nikon RAW data format (Serie Nivo)", "Pentax RAW data format"}, kNivoRawTitles},
     {"carlson_rw5", {"Stonex SurvCE estensione RW5"}, kSurvceTitles},
     {"nikon_raw", {"Stonex SurvCE estensione RW5"}, kSurvceTitles},
+    {"carlson_rw5", {"Navcom FieldGenius Controller (.raw)", "Foif FieldGenius Controller (.raw)"}, kFieldGeniusTitles},
+    {"nikon_raw", {"Navcom FieldGenius Controller (.raw)", "Foif FieldGenius Controller (.raw)"}, kFieldGeniusTitles},
 
     // Nikon recorder files
 
