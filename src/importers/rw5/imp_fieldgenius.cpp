@@ -49,11 +49,7 @@ const GnssDateTime kBaseDateTime{"08/10/2012", "13:13"};
 constexpr std::string_view kReadingCodes[] = {"SS", "TR"};
 constexpr std::string_view kGnssLine = "--GNSS";
 
-// A field and the prefix its value carries.
-struct PrefixedField {
-    std::size_t field;
-    std::string_view prefix;
-};
+using rw5::PrefixedField;
 
 constexpr PrefixedField kBaseName{2, "PN"};
 constexpr std::size_t kBaseNoteField = 8;
@@ -99,9 +95,9 @@ constexpr std::string_view kMetres = "m";
 constexpr std::string_view kDegreeSign = "\xB0";         // Windows-1252
 constexpr std::string_view kDegreeSignUtf8 = "\xC2\xB0";  // the same sign stored in UTF-8
 
-std::string text(const Fields& f, PrefixedField p) { return rw5::less(f[p.field], p.prefix); }
-float single(const Fields& f, PrefixedField p) { return rw5::single_less(f[p.field], p.prefix); }
-double dbl(const Fields& f, PrefixedField p) { return rw5::double_less(f[p.field], p.prefix); }
+using rw5::dbl;
+using rw5::single;
+using rw5::text;
 
 // A note or description: "--" alone means none; otherwise every "--" goes.
 std::string note_text(std::string_view field)
@@ -182,7 +178,7 @@ public:
             } else if (code == "BL") {
                 if (!bases.empty()) read_vector(bases[bases.size() - 1], f);
             } else if (code == "G3") {
-                if (GnssVector* v = last_vector(bases)) read_covariances(*v, f);
+                if (GnssVector* v = rw5::last_vector(bases)) read_covariances(*v, f);
             } else if (code == "OC") {
                 set_ups.add(text(f, kSetUpName), instrument_height_, note_text(f[kSetUpNote]));
                 current_set_up_ = set_ups.size() - 1;
@@ -197,13 +193,6 @@ public:
     const std::string& job() const { return job_; }
 
 private:
-    static GnssVector* last_vector(GnssBaseTable& bases)
-    {
-        if (bases.empty()) return nullptr;
-        GnssBaseRecord& base = bases[bases.size() - 1];
-        return base.vectors.empty() ? nullptr : &base.vectors.back();
-    }
-
     void read_vector(GnssBaseRecord& base, const Fields& f) const
     {
         GnssVector& v = base.add_vector();
@@ -242,7 +231,7 @@ private:
     {
         if (f[kPdop.field].find(kPdop.prefix) != std::string_view::npos) {
             pdop_ = single(f, kPdop);
-            if (GnssVector* v = last_vector(bases)) v->pdop = pdop_;
+            if (GnssVector* v = rw5::last_vector(bases)) v->pdop = pdop_;
         }
         if (f[kReferenceLatitude.field].find(kReferenceLatitude.key) != std::string_view::npos) {
             const Ecef xyz = reference_position(f);

@@ -33,11 +33,7 @@ constexpr std::string_view kHeightsCode = "LS";
 constexpr std::string_view kReadingCodes[] = {"SS", "OB"};
 constexpr std::string_view kNotePrefix = "--";
 
-// A field and the prefix its value carries.
-struct PrefixedField {
-    std::size_t field;
-    std::string_view prefix;
-};
+using rw5::PrefixedField;
 
 constexpr PrefixedField kStationName{2, "OP"};
 constexpr std::size_t kStationNoteField = 6;
@@ -52,7 +48,7 @@ constexpr std::size_t kReadingNote = 7;
 // The field less its prefix in upper case, then in lower case.
 std::string value(const Fields& f, PrefixedField p)
 {
-    return rw5::less(rw5::less(f[p.field], p.prefix), lcase(p.prefix));
+    return rw5::less(rw5::text(f, p), lcase(p.prefix));
 }
 
 float number(const Fields& f, PrefixedField p) { return to_single(val(value(f, p))); }

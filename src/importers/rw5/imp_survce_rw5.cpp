@@ -39,11 +39,7 @@ constexpr const char* kVariancesOnly = "0,0,0,0,0,0";
 
 constexpr std::string_view kPdopLine = "--HSIG";
 
-// A field and the prefix its value carries.
-struct PrefixedField {
-    std::size_t field;
-    std::string_view prefix;
-};
+using rw5::PrefixedField;
 
 struct BaseFields {
     PrefixedField name, lat, lon, h, antenna_height, note;
@@ -74,7 +70,9 @@ constexpr CovarianceFields kCovariances{{2, "XY"}, {3, "XZ"}, {4, "YZ"}, {1, 2, 
 
 constexpr PrefixedField kPdop{5, "PDOP:"};
 
-std::string text(const Fields& f, PrefixedField p) { return rw5::less(f[p.field], p.prefix); }
+using rw5::dbl;
+using rw5::single;
+using rw5::text;
 
 // A note counts as blank when it holds nothing but blanks.
 std::string note_or(const Fields& f, PrefixedField p, const char* fallback)
@@ -98,7 +96,7 @@ public:
             else if (code == "BP")
                 read_base(c.state.gnss_base_table, f);
             else if (code == "LS")
-                rod_height_ = rw5::single_less(f[kRodHeight.field], kRodHeight.prefix);
+                rod_height_ = single(f, kRodHeight);
             else if (code == "GPS")
                 read_point(f);
             else if (code == "G1")
@@ -119,10 +117,10 @@ private:
     static void read_base(GnssBaseTable& bases, const Fields& f)
     {
         GnssBaseRecord& base = bases.add(text(f, kBase.name));
-        base.antenna_height = rw5::single_less(f[kBase.antenna_height.field], kBase.antenna_height.prefix);
+        base.antenna_height = single(f, kBase.antenna_height);
         base.note = note_or(f, kBase.note, kBaseNote);
         const Ecef xyz = wgs84_to_ecef(angle(f, kBase.lat), angle(f, kBase.lon),
-                                       rw5::double_less(f[kBase.h.field], kBase.h.prefix));
+                                       dbl(f, kBase.h));
         base.x = to_double(xyz.x);
         base.y = to_double(xyz.y);
         base.z = to_double(xyz.z);
@@ -148,9 +146,9 @@ private:
         if (bases.empty()) return;
         GnssVector& v = bases[bases.size() - 1].add_vector();
         v.point = text(f, kVector.point);
-        v.dx = rw5::double_less(f[kVector.dx.field], kVector.dx.prefix);
-        v.dy = rw5::double_less(f[kVector.dy.field], kVector.dy.prefix);
-        v.dz = rw5::double_less(f[kVector.dz.field], kVector.dz.prefix);
+        v.dx = dbl(f, kVector.dx);
+        v.dy = dbl(f, kVector.dy);
+        v.dz = dbl(f, kVector.dz);
         v.antenna_height = rod_height_;
         v.code = last_note_;
         v.pdop = pdop_;
@@ -159,28 +157,20 @@ private:
         terms_ = {};
     }
 
-    // The last vector of the last base, if there is one.
-    static GnssVector* last_vector(GnssBaseTable& bases)
-    {
-        if (bases.empty()) return nullptr;
-        GnssBaseRecord& base = bases[bases.size() - 1];
-        return base.vectors.empty() ? nullptr : &base.vectors.back();
-    }
-
     void read_covariance(GnssBaseTable& bases, const Fields& f, const CovarianceFields& record)
     {
-        GnssVector* v = last_vector(bases);
+        GnssVector* v = rw5::last_vector(bases);
         if (!v) return;
         const PrefixedField values[] = {record.first, record.second, record.third};
         for (std::size_t k = 0; k < 3; ++k)
-            terms_[record.terms[k]] = rw5::single_less(f[values[k].field], values[k].prefix);
+            terms_[record.terms[k]] = single(f, values[k]);
         v->covariance = record.fixed_text ? std::string(record.fixed_text) : rw5::covariance_text(terms_);
     }
 
     void read_pdop(GnssBaseTable& bases, const Fields& f)
     {
-        pdop_ = rw5::single_less(f[kPdop.field], kPdop.prefix);
-        if (GnssVector* v = last_vector(bases)) v->pdop = pdop_;
+        pdop_ = single(f, kPdop);
+        if (GnssVector* v = rw5::last_vector(bases)) v->pdop = pdop_;
     }
 
     std::string title_;

@@ -20,9 +20,18 @@ bool one_of(std::string_view code, std::span<const std::string_view> codes)
 
 std::string less(std::string_view field, std::string_view prefix) { return replace_all(field, prefix, ""); }
 
-float single_less(std::string_view field, std::string_view prefix) { return to_single(val(less(field, prefix))); }
+std::string text(const Fields& f, PrefixedField p) { return less(f[p.field], p.prefix); }
 
-double double_less(std::string_view field, std::string_view prefix) { return val(less(field, prefix)); }
+float single(const Fields& f, PrefixedField p) { return to_single(val(text(f, p))); }
+
+double dbl(const Fields& f, PrefixedField p) { return val(text(f, p)); }
+
+GnssVector* last_vector(GnssBaseTable& bases)
+{
+    if (bases.empty()) return nullptr;
+    GnssBaseRecord& base = bases[bases.size() - 1];
+    return base.vectors.empty() ? nullptr : &base.vectors.back();
+}
 
 std::string covariance_text(const CovarianceTerms& terms)
 {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "common/routines.hpp"
+#include "common/tables.hpp"
 
 namespace qrb::rw5 {
 
@@ -21,9 +22,20 @@ bool one_of(std::string_view code, std::span<const std::string_view> codes);
 // The field with every occurrence of `prefix` deleted (case counts).
 std::string less(std::string_view field, std::string_view prefix);
 
-// The same number read after the deletion, as the recorder holds it.
-float single_less(std::string_view field, std::string_view prefix);
-double double_less(std::string_view field, std::string_view prefix);
+// A field of a record and the prefix its value carries.
+struct PrefixedField {
+    std::size_t field;
+    std::string_view prefix;
+};
+
+// The field less its prefix, as text or read as a number in single or
+// double precision.
+std::string text(const Fields& f, PrefixedField p);
+float single(const Fields& f, PrefixedField p);
+double dbl(const Fields& f, PrefixedField p);
+
+// The last vector of the last base, if there is one.
+GnssVector* last_vector(GnssBaseTable& bases);
 
 // The six terms of a vector's covariance, XX, XY, XZ, YY, YZ, ZZ, joined by
 // "," with eight decimals each.
