@@ -70,8 +70,10 @@ const std::vector<SampleRow> kRows = {
     {"nikon_raw", {"Nikon RAW data format (Serie Nivo)", "Pentax RAW data format"}, kNivoRawTitles},
     {"carlson_rw5", {"Stonex SurvCE estensione RW5"}, kSurvceTitles},
     {"nikon_raw", {"Stonex SurvCE estensione RW5"}, kSurvceTitles},
-    {"carlson_rw5", {"Navcom FieldGenius Controller (.raw)", "Foif FieldGenius Controller (.raw)"}, kFieldGeniusTitles},
-    {"nikon_raw", {"Navcom FieldGenius Controller (.raw)", "Foif FieldGenius Controller (.raw)"}, kFieldGeniusTitles},
+    {"carlson_rw5", {"Navcom FieldGenius Controller (.raw)", "Foif FieldGenius Controller (.raw)"},
+     kFieldGeniusTitles},
+    {"nikon_raw", {"Navcom FieldGenius Controller (.raw)", "Foif FieldGenius Controller (.raw)"},
+     kFieldGeniusTitles},
 
     // Nikon recorder files
 
