@@ -90,7 +90,7 @@ void run_converter(ImportContext& ctx, const std::string& input_path, const Conv
 
         const std::optional<std::string> output = choose_output_file(ctx);
         if (!output) return;
-        out.emplace(*output);
+        out.emplace(*output, spec.book_at_end ? BookWriter::Open::AtClose : BookWriter::Open::AtStart);
         conv.emplace(ctx, *in, *out, spec);
 
         bool cut_short = false;

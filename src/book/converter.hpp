@@ -26,6 +26,9 @@ struct ConverterSpec {
     bool collect_then_write = true;
     std::string success_text = kImportedOk;
     std::string success_title;
+    // The chosen book is written only when the conversion ends: a failure
+    // before then leaves an existing file as it was.
+    bool book_at_end = false;
 };
 
 // One running conversion, handed to the converter's steps.

@@ -65,9 +65,21 @@ void imp_fieldgenius(ImportContext& ctx, const std::string& input_path);
 // Psion PStore, Kern, Ascodes, SetC and Tabula
 
 // Zeiss and Trimble fixed-column files (src/importers/zeiss)
+void imp_r5(ImportContext& ctx, const std::string& input_path);
+void imp_r5_3600(ImportContext& ctx, const std::string& input_path);
+void imp_m5(ImportContext& ctx, const std::string& input_path);
 
 // Label-line files (src/importers/geotronics)
+void imp_aga540(ImportContext& ctx, const std::string& input_path);
+void imp_geo(ImportContext& ctx, const std::string& input_path);
+void imp_geodat122(ImportContext& ctx, const std::string& input_path);
+void imp_geodat400(ImportContext& ctx, const std::string& input_path);
 
-// Zeiss Elta and Psion comma-line files
+// Zeiss Elta and Psion comma-line files (src/importers/zeiss)
+void imp_rec_elta(ImportContext& ctx, const std::string& input_path);
+void imp_elta_r45(ImportContext& ctx, const std::string& input_path);
+void imp_hc100_separate(ImportContext& ctx, const std::string& input_path);
+void imp_elta_psion(ImportContext& ctx, const std::string& input_path);
+void imp_hc100(ImportContext& ctx, const std::string& input_path);
 
 }  // namespace qrb

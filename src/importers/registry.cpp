@@ -50,10 +50,22 @@ constexpr RegisteredConverter kConverters[] = {
     // Psion PStore, Kern, Ascodes, SetC and Tabula
 
     // Zeiss and Trimble fixed-column files
+    {"imp_r5", &imp_r5},
+    {"imp_r5_3600", &imp_r5_3600},
+    {"imp_m5", &imp_m5},
 
     // Label-line files
+    {"imp_aga540", &imp_aga540},
+    {"imp_geo", &imp_geo},
+    {"imp_geodat122", &imp_geodat122},
+    {"imp_geodat400", &imp_geodat400},
 
     // Zeiss Elta and Psion comma-line files
+    {"imp_rec_elta", &imp_rec_elta},
+    {"imp_elta_r45", &imp_elta_r45},
+    {"imp_hc100_separate", &imp_hc100_separate},
+    {"imp_elta_psion", &imp_elta_psion},
+    {"imp_hc100", &imp_hc100},
 
 };
 
