@@ -49,6 +49,11 @@ void imp_arvatec(ImportContext& ctx, const std::string& input_path);
 void imp_xpad_raw(ImportContext& ctx, const std::string& input_path);
 
 // RW5-style raw records (src/importers/rw5)
+void imp_rw5_coords(ImportContext& ctx, const std::string& input_path);
+void imp_nikon_raw(ImportContext& ctx, const std::string& input_path);
+void imp_nivo_raw(ImportContext& ctx, const std::string& input_path);
+void imp_survce_rw5(ImportContext& ctx, const std::string& input_path);
+void imp_fieldgenius(ImportContext& ctx, const std::string& input_path);
 
 // Nikon recorder files (src/importers/nikon)
 

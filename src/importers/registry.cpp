@@ -34,6 +34,11 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_xpad_raw", &imp_xpad_raw},
 
     // RW5-style raw records
+    {"imp_rw5_coords", &imp_rw5_coords},
+    {"imp_nikon_raw", &imp_nikon_raw},
+    {"imp_nivo_raw", &imp_nivo_raw},
+    {"imp_survce_rw5", &imp_survce_rw5},
+    {"imp_fieldgenius", &imp_fieldgenius},
 
     // Nikon recorder files
 
