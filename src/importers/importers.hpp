@@ -54,6 +54,8 @@ void imp_arvatec(ImportContext& ctx, const std::string& input_path);
 // Foif and Topcon keyword and listing files (src/importers/topcon)
 
 // Pentax and Memotop (src/importers/pentax, src/importers/topcon)
+void imp_r100_direct(ImportContext& ctx, const std::string& input_path);
+void imp_sqcx(ImportContext& ctx, const std::string& input_path);
 
 // Sokkia SDR, SRG and Reda (src/importers/sokkia)
 

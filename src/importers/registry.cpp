@@ -39,6 +39,8 @@ constexpr RegisteredConverter kConverters[] = {
     // Foif and Topcon keyword and listing files
 
     // Pentax and Memotop
+    {"imp_r100_direct", &imp_r100_direct},
+    {"imp_sqcx", &imp_sqcx},
 
     // Sokkia SDR, SRG and Reda
 
