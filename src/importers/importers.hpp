@@ -56,6 +56,7 @@ void imp_arvatec(ImportContext& ctx, const std::string& input_path);
 // Pentax and Memotop (src/importers/pentax, src/importers/topcon)
 void imp_r100_direct(ImportContext& ctx, const std::string& input_path);
 void imp_sqcx(ImportContext& ctx, const std::string& input_path);
+void imp_r100_file(ImportContext& ctx, const std::string& input_path);
 
 // Sokkia SDR, SRG and Reda (src/importers/sokkia)
 

@@ -41,6 +41,7 @@ constexpr RegisteredConverter kConverters[] = {
     // Pentax and Memotop
     {"imp_r100_direct", &imp_r100_direct},
     {"imp_sqcx", &imp_sqcx},
+    {"imp_r100_file", &imp_r100_file},
 
     // Sokkia SDR, SRG and Reda
 
