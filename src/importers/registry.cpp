@@ -42,6 +42,7 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_r100_direct", &imp_r100_direct},
     {"imp_sqcx", &imp_sqcx},
     {"imp_r100_file", &imp_r100_file},
+    {"imp_memotop_mmt", &imp_memotop_mmt},
 
     // Sokkia SDR, SRG and Reda
 
