@@ -58,6 +58,7 @@ void imp_r100_direct(ImportContext& ctx, const std::string& input_path);
 void imp_sqcx(ImportContext& ctx, const std::string& input_path);
 void imp_r100_file(ImportContext& ctx, const std::string& input_path);
 void imp_memotop_mmt(ImportContext& ctx, const std::string& input_path);
+void imp_memotop_mm2(ImportContext& ctx, const std::string& input_path);
 
 // Sokkia SDR, SRG and Reda (src/importers/sokkia)
 

@@ -43,6 +43,7 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_sqcx", &imp_sqcx},
     {"imp_r100_file", &imp_r100_file},
     {"imp_memotop_mmt", &imp_memotop_mmt},
+    {"imp_memotop_mm2", &imp_memotop_mm2},
 
     // Sokkia SDR, SRG and Reda
 
