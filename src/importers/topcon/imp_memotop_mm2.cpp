@@ -3,7 +3,8 @@
 // third is skipped, and the fields from the fourth on each end at a group
 // separator (code 29). Values are copied as text: nothing is converted or
 // computed. The job record, when it is the first line, gives the header.
-// Stations and readings are written as they are read; known points are
+// Stations and readings are written as they are read (a reading before the
+// first station has no block to stand in and is left out); known points are
 // gathered and, when the user agrees, written before the trailer.
 //
 // A record whose field lacks its separator is given up there; what follows
@@ -149,6 +150,7 @@ private:
     void station(const Record& r)
     {
         header();
+        in_station_ = true;
         c_.out.tag("#stazione#");
         c_.out.value(lcase(trim(r.field(kStationName))));
         c_.out.value(trim(r.field(kStationHeight)));
@@ -169,8 +171,7 @@ private:
             .text(trim(r.field(kTargetHeight)))
             .text(note)
             .text(code_from_note_ ? ucase(note) : std::string("NN"));
-        header();
-        c_.out.line(line.str());
+        if (in_station_) c_.out.line(line.str());
     }
 
     void known_point(const Record& r)
@@ -211,6 +212,7 @@ private:
     const bool code_from_note_;  // "Note <-> Codici punto", read once at the start
     BookHeader header_{"Rilievo", "Sconosciuta", survey_type(c_.options), "Importazione file tipo mm2"};
     bool header_written_ = false;
+    bool in_station_ = false;  // a station block stands in the book
 };
 
 }  // namespace

@@ -5,7 +5,8 @@
 // recorded in millimetres, angles in ten-thousandths of a gon; the book gets
 // metres and gon, each number with a blank before a value that is not
 // negative. Written as it is read: a station block or a reading line as
-// soon as its group is complete. A group broken by a wrong line, or cut
+// soon as its group is complete; a reading before the first station has no
+// block to stand in and is left out. A group broken by a wrong line, or cut
 // short by the end of the input, ends the book there with its trailer.
 #include <array>
 
@@ -93,7 +94,7 @@ public:
             throw StopConversion{};
         }
         if (!header_written_) {
-            // Job lines and nothing else: no book without data.
+            // No station: no book without data.
             c_.box(kNothingFound, kTitle, Icon::Exclamation);
             throw StopConversion{};
         }
@@ -111,7 +112,7 @@ private:
         return false;
     }
 
-    // The header goes before the first block, once the job is known.
+    // The header goes before the first station, once the job is known.
     void header()
     {
         if (header_written_) return;
@@ -165,8 +166,7 @@ private:
             .literal(measure(v[kTargetHeight], kMillimetres))
             .text(note)
             .text(code_from_note_ ? ucase(note) : std::string("NN"));
-        header();
-        c_.out.line(r.str());
+        if (header_written_) c_.out.line(r.str());  // the header stands once a station does
     }
 
     Conversion& c_;
