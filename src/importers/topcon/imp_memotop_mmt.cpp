@@ -88,19 +88,22 @@ public:
                 body_line(line);
             }
         } catch (const BrokenGroup&) {
-            header();
+            if (!header_written_) nothing_found();
             write_trailer(c_.out);
             if (!c_.ctx.command_line_mode()) c_.box(kBrokenGroup, kTitle, Icon::Information);
             throw StopConversion{};
         }
-        if (!header_written_) {
-            // No station: no book without data.
-            c_.box(kNothingFound, kTitle, Icon::Exclamation);
-            throw StopConversion{};
-        }
+        if (!header_written_) nothing_found();
     }
 
 private:
+    // No station: no book without data.
+    [[noreturn]] void nothing_found()
+    {
+        c_.box(kNothingFound, kTitle, Icon::Exclamation);
+        throw StopConversion{};
+    }
+
     bool job_line(std::string_view line)
     {
         const std::string l = label(line);
