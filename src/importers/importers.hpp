@@ -65,6 +65,11 @@ void imp_gts212(ImportContext& ctx, const std::string& input_path);
 void imp_gts3b(ImportContext& ctx, const std::string& input_path);
 
 // Pentax and Memotop (src/importers/pentax, src/importers/topcon)
+void imp_r100_direct(ImportContext& ctx, const std::string& input_path);
+void imp_sqcx(ImportContext& ctx, const std::string& input_path);
+void imp_r100_file(ImportContext& ctx, const std::string& input_path);
+void imp_memotop_mmt(ImportContext& ctx, const std::string& input_path);
+void imp_memotop_mm2(ImportContext& ctx, const std::string& input_path);
 
 // Sokkia SDR, SRG and Reda (src/importers/sokkia)
 

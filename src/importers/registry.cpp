@@ -50,6 +50,11 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_gts3b", &imp_gts3b},
 
     // Pentax and Memotop
+    {"imp_r100_direct", &imp_r100_direct},
+    {"imp_sqcx", &imp_sqcx},
+    {"imp_r100_file", &imp_r100_file},
+    {"imp_memotop_mmt", &imp_memotop_mmt},
+    {"imp_memotop_mm2", &imp_memotop_mm2},
 
     // Sokkia SDR, SRG and Reda
 
