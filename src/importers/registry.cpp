@@ -34,6 +34,11 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_xpad_raw", &imp_xpad_raw},
 
     // RW5-style raw records
+    {"imp_rw5_coords", &imp_rw5_coords},
+    {"imp_nikon_raw", &imp_nikon_raw},
+    {"imp_nivo_raw", &imp_nivo_raw},
+    {"imp_survce_rw5", &imp_survce_rw5},
+    {"imp_fieldgenius", &imp_fieldgenius},
 
     // Nikon recorder files
     {"imp_dtm410", &imp_dtm410},
@@ -55,6 +60,11 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_gts3b", &imp_gts3b},
 
     // Pentax and Memotop
+    {"imp_r100_direct", &imp_r100_direct},
+    {"imp_sqcx", &imp_sqcx},
+    {"imp_r100_file", &imp_r100_file},
+    {"imp_memotop_mmt", &imp_memotop_mmt},
+    {"imp_memotop_mm2", &imp_memotop_mm2},
 
     // Sokkia SDR, SRG and Reda
 
