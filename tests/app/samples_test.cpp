@@ -59,6 +59,8 @@ const std::vector<SampleRow> kRows = {
     // Pentax and Memotop
 
     // Sokkia SDR, SRG and Reda
+    {"sokkia_sdr", {"Sokkia SDR (SDR33)"},
+     {"Importa file Sokkia SDR33", "Importazione file SDR33", "Attenzione", "Errore inaspettato"}},
 
     // Psion PStore, Kern, Ascodes, SetC and Tabula
 
