@@ -41,6 +41,7 @@ constexpr RegisteredConverter kConverters[] = {
     // Pentax and Memotop
 
     // Sokkia SDR, SRG and Reda
+    {"imp_sdr2x", &imp_sdr2x},
     {"imp_sdr33", &imp_sdr33},
 
     // Psion PStore, Kern, Ascodes, SetC and Tabula

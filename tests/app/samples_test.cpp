@@ -61,6 +61,9 @@ const std::vector<SampleRow> kRows = {
     // Sokkia SDR, SRG and Reda
     {"sokkia_sdr", {"Sokkia SDR (SDR33)"},
      {"Importa file Sokkia SDR33", "Importazione file SDR33", "Attenzione", "Errore inaspettato"}},
+    {"sokkia_sdr", {"Sokkia SDR (SDR2x) (stazione e GPS)"},
+     {"Importa file Sokkia SDR2x", "Importazione file SDR2x", "Importa file SDR2x", "Attenzione",
+      "Errore inaspettato"}},
 
     // Psion PStore, Kern, Ascodes, SetC and Tabula
 

@@ -19,10 +19,15 @@
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"
+#include "importers/sokkia/sdr_columns.hpp"
 
 namespace qrb {
 
 namespace {
+
+using sdr::Column;
+using sdr::field;
+using sdr::trimmed;
 
 constexpr const char* kTitle = "Importa file Sokkia SDR33";
 constexpr const char* kBookTitle = "Importazione file Sokkia SDR33";
@@ -30,11 +35,6 @@ constexpr const char* kNothingFoundTitle = "Importazione file SDR33";
 constexpr const char* kDefaultNote = "Sokkia SDR33";
 constexpr const char* kEmptyStation =
     "Il file Sokkia SDR contiene una stazione senza nessuna lettura. Verrà ignorata nell'importazione";
-
-struct Column {
-    long long start;
-    long long length;  // 0: to the end of the line
-};
 
 constexpr Column kStationName{5, 16};
 constexpr Column kInstrumentHeight{69, 15};
@@ -52,18 +52,13 @@ constexpr Column kHeight{53, 16};
 constexpr Column kPointCode{69, 0};
 constexpr Column kJob{5, 16};
 
-std::string field(std::string_view line, Column c)
-{
-    return c.length == 0 ? mid(line, c.start) : mid(line, c.start, c.length);
-}
-
 float number(std::string_view line, Column c) { return to_single(val(field(line, c))); }
 
 // A name holding a whole number other than 0 is that number; any other name
 // is its text upper-cased. A number beyond 32 bits fails with overflow.
 std::string sdr33_name(std::string_view line, Column c)
 {
-    const std::string text = trim(field(line, c));
+    const std::string text = trimmed(line, c);
     const std::int32_t whole = to_int32(val(text));
     return whole != 0 ? std::to_string(whole) : ucase(text);
 }
@@ -85,7 +80,7 @@ void read_sdr33(Conversion& c, Sdr33State& s)
             const std::string name = sdr33_name(line, kStationName);
             stations.add(name, number(line, kInstrumentHeight), note);
         } else if (code == "03") {
-            s.target_height = to_single(val(trim(field(line, kTargetHeight))));
+            s.target_height = to_single(val(trimmed(line, kTargetHeight)));
         } else if (code == "09") {
             if (stations.empty()) continue;  // no station to belong to
             Reading r;
@@ -93,22 +88,15 @@ void read_sdr33(Conversion& c, Sdr33State& s)
             r.dist = number(line, kDistance);
             r.v = number(line, kVertical);
             r.hz = number(line, kHorizontal);
-            r.code = trim(field(line, kReadingNote));
+            r.code = trimmed(line, kReadingNote);
             if (r.code.empty()) r.code = "nn";
             r.target_height = s.target_height;
             stations.back().add_reading() = std::move(r);
         } else if (code == "08") {
-            RecordLine point;
-            point.text(trim(field(line, kPointName)))
-                .text(trim(field(line, kEast)))
-                .text(trim(field(line, kNorth)))
-                .text(trim(field(line, kHeight)))
-                .text(trim(field(line, kPointCode)))
-                .literal("NN")
-                .empty();
-            c.state.known_points.push_back(point.str());
+            c.state.known_points.push_back(
+                sdr::known_point_text(line, kPointName, kEast, kNorth, kHeight, kPointCode));
         } else if (code == "10") {
-            s.job = trim(field(line, kJob));
+            s.job = trimmed(line, kJob);
         }
     }
 }
