@@ -26,10 +26,23 @@ void Streaming::run(ImportContext& ctx, const std::string& input_path, const Rea
             read(c);
         },
         [this](Conversion& c) {
+            const StreamEnd end = at_end ? at_end(c) : StreamEnd::Complete;
+            if (end == StreamEnd::NothingFound) {
+                c.box(kNothingFound, spec.success_title, Icon::Exclamation);
+                return false;
+            }
             if (trailer) write_trailer(c.out);
-            return true;
+            // false: no success box follows
+            return end == StreamEnd::Complete;
         },
         on_input_open);
+}
+
+void HeldHeader::write(BookWriter& out)
+{
+    if (written_) return;
+    write_header(out, header_.title, header_.locality, header_.survey_type, header_.note);
+    written_ = true;
 }
 
 int Conversion::box(const std::string& text, const std::string& title, Icon icon, Buttons buttons)

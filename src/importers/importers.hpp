@@ -58,6 +58,7 @@ void imp_arvatec(ImportContext& ctx, const std::string& input_path);
 // Sokkia SDR, SRG and Reda (src/importers/sokkia)
 void imp_sdr2x(ImportContext& ctx, const std::string& input_path);
 void imp_sdr33(ImportContext& ctx, const std::string& input_path);
+void imp_srg(ImportContext& ctx, const std::string& input_path);
 
 // Psion PStore, Kern, Ascodes, SetC and Tabula
 

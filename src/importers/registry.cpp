@@ -43,6 +43,7 @@ constexpr RegisteredConverter kConverters[] = {
     // Sokkia SDR, SRG and Reda
     {"imp_sdr2x", &imp_sdr2x},
     {"imp_sdr33", &imp_sdr33},
+    {"imp_srg", &imp_srg},
 
     // Psion PStore, Kern, Ascodes, SetC and Tabula
 
