@@ -56,6 +56,7 @@ void imp_arvatec(ImportContext& ctx, const std::string& input_path);
 // Pentax and Memotop (src/importers/pentax, src/importers/topcon)
 
 // Sokkia SDR, SRG and Reda (src/importers/sokkia)
+void imp_reda2(ImportContext& ctx, const std::string& input_path);
 void imp_sdr2x(ImportContext& ctx, const std::string& input_path);
 void imp_sdr33(ImportContext& ctx, const std::string& input_path);
 void imp_srg(ImportContext& ctx, const std::string& input_path);

@@ -44,6 +44,7 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_sdr2x", &imp_sdr2x},
     {"imp_sdr33", &imp_sdr33},
     {"imp_srg", &imp_srg},
+    {"imp_reda2", &imp_reda2},
 
     // Psion PStore, Kern, Ascodes, SetC and Tabula
 
