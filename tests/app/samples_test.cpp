@@ -64,6 +64,9 @@ const std::vector<SampleRow> kRows = {
     {"sokkia_sdr", {"Sokkia SDR (SDR2x) (stazione e GPS)"},
      {"Importa file Sokkia SDR2x", "Importazione file SDR2x", "Importa file SDR2x", "Attenzione",
       "Errore inaspettato"}},
+    {"sokkia_sdr", {"Sokkia SRG"}, {"Importa file Sokkia SRG", "Importa file SRG", "Errore inaspettato"}},
+    {"sokkia_sdr", {"Sokkia Psion Reda II"},
+     {"Importa file dati Psion per Sokkia", "File dati Psion per Sokkia", "Errore inaspettato"}},
 
     // Psion PStore, Kern, Ascodes, SetC and Tabula
 
