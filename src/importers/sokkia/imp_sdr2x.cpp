@@ -27,7 +27,7 @@
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"
-#include "importers/sokkia/sdr_columns.hpp"
+#include "importers/sokkia/sdr_common.hpp"
 
 namespace qrb {
 
@@ -37,35 +37,25 @@ using sdr::Column;
 using sdr::field;
 using sdr::trimmed;
 
-constexpr const char* kTitle = "Importa file Sokkia SDR2x";
-constexpr const char* kBookTitle = "Importazione file Sokkia SDR2x";
-constexpr const char* kNothingFoundTitle = "Importazione file SDR2x";
+constexpr sdr::FrameTexts kTexts{
+    "Importa file Sokkia SDR2x", "Importazione file Sokkia SDR2x", "Importazione file SDR2x",
+    "Il file Sokkia SDR contiene una stazione celerimetrica senza nessuna lettura. Verrà ignorata "
+    "nell'importazione",
+    "Sokkia SDR2x"};
 constexpr const char* kNameTitle = "Importa file SDR2x";
 constexpr const char* kInvalidName = "Nome stazione non valido.";
-constexpr const char* kDefaultNote = "Sokkia SDR2x";
-constexpr const char* kEmptyStation =
-    "Il file Sokkia SDR contiene una stazione celerimetrica senza nessuna lettura. Verrà ignorata nell'importazione";
 constexpr const char* kEmptyBase =
     "Il file Sokkia SDR contiene una stazione GPS senza nessuna lettura. Verrà ignorata nell'importazione";
 
-constexpr Column kStationName{5, 4};
-constexpr Column kInstrumentHeight{39, 10};
-constexpr Column kStationNote{49, 0};
-constexpr Column kValue{5, 0};  // target height, default antenna height
-constexpr Column kTarget{9, 4};
-constexpr Column kDistance{13, 10};
-constexpr Column kVertical{23, 10};
-constexpr Column kHorizontal{33, 10};
-constexpr Column kReadingNote{43, 0};
 constexpr Column kJob{5, 16};
 constexpr Column kPointName{5, 4};
 constexpr Column kFirstCoordinate{9, 10};
 constexpr Column kSecondCoordinate{19, 10};
 constexpr Column kPointHeight{29, 10};
-constexpr Column kPointNote{39, 0};
+constexpr Column kPointNote{39};
 constexpr Column kBaseName{5, 4};
 constexpr Column kBaseAntenna{68, 10};
-constexpr Column kBaseNote{79, 0};
+constexpr Column kBaseNote{79};
 constexpr Column kLatitude{6, 16};
 constexpr Column kLongitude{22, 16};
 constexpr Column kEllipsoidalHeight{38, 10};
@@ -74,7 +64,8 @@ constexpr Column kDx{13, 10};
 constexpr Column kDy{23, 10};
 constexpr Column kDz{33, 10};
 constexpr Column kVectorAntenna{43, 10};
-constexpr Column kVectorNote{53, 0};
+constexpr Column kVectorNote{53};
+constexpr Column kDefaultAntenna{5};
 
 double number(std::string_view line, Column c) { return val(field(line, c)); }
 float single(std::string_view line, Column c) { return to_single(number(line, c)); }
@@ -97,18 +88,27 @@ std::string station_name(Conversion& conv, std::string_view line, Column c)
     return name;
 }
 
-std::string point_name(std::string_view line, Column c)
+std::string point_name(Conversion&, std::string_view line, Column c)
 {
     std::string name = whole_name(line, c);
     return name.empty() ? "non_valido" : name;
 }
 
-// Text to the end of a line, or `fallback` when it is blank.
-std::string note_or(std::string_view line, Column c, std::string_view fallback)
-{
-    std::string note = field(line, c);
-    return trim(note).empty() ? std::string(fallback) : note;
-}
+constexpr sdr::TotalStationRules kTotalStation{
+    {
+        .station_name = {5, 4},
+        .instrument_height = {39, 10},
+        .station_note = {49},
+        .target_height = {5},
+        .target = {9, 4},
+        .distance = {13, 10},
+        .vertical = {23, 10},
+        .horizontal = {33, 10},
+        .reading_note = {43},
+    },
+    station_name,
+    point_name,
+};
 
 struct Sdr2xState {
     float target_height = 0;
@@ -118,28 +118,12 @@ struct Sdr2xState {
 
 void read_sdr2x(Conversion& c, Sdr2xState& s)
 {
-    StationTable& stations = c.state.station_table;
     GnssBaseTable& bases = c.state.gnss_base_table;
     std::string line;
     while (c.in.next_line(line)) {
         const std::string code = left(line, 2);
-        if (code == "02") {
-            const std::string name = station_name(c, line, kStationName);
-            stations.add(name, single(line, kInstrumentHeight), note_or(line, kStationNote, "stazione"));
-        } else if (code == "03") {
-            s.target_height = single(line, kValue);
-        } else if (code == "09") {
-            if (stations.empty()) continue;  // no station to belong to
-            Reading r;
-            r.target = point_name(line, kTarget);
-            r.dist = single(line, kDistance);
-            r.v = single(line, kVertical);
-            r.hz = single(line, kHorizontal);
-            r.code = trimmed(line, kReadingNote);
-            if (r.code.empty()) r.code = "nn";
-            r.target_height = s.target_height;
-            stations.back().add_reading() = std::move(r);
-        } else if (code == "10") {
+        if (sdr::read_total_station_record(c, code, line, kTotalStation, s.target_height)) continue;
+        if (code == "10") {
             s.job = trimmed(line, kJob);
         } else if (code == "08" || code == "18") {
             c.state.known_points.push_back(
@@ -148,7 +132,7 @@ void read_sdr2x(Conversion& c, Sdr2xState& s)
             const std::string name = station_name(c, line, kBaseName);
             GnssBaseRecord& base = bases.add(name);
             base.antenna_height = single(line, kBaseAntenna);
-            base.note = note_or(line, kBaseNote, "stazione_gps");
+            base.note = sdr::note_or(line, kBaseNote, "stazione_gps");
         } else if (code == "19") {
             if (bases.empty()) continue;  // no base to place
             const double lat = degrees_to_radians(val(trimmed(line, kLatitude)));
@@ -159,11 +143,11 @@ void read_sdr2x(Conversion& c, Sdr2xState& s)
             base.y = to_double(p.y);
             base.z = to_double(p.z);
         } else if (code == "57") {
-            s.antenna_height = single(line, kValue);
+            s.antenna_height = single(line, kDefaultAntenna);
         } else if (code == "16") {
             if (bases.empty()) continue;  // no base to belong to
             GnssVector v;
-            v.point = point_name(line, kVectorPoint);
+            v.point = point_name(c, line, kVectorPoint);
             v.dx = to_double(number(line, kDx));
             v.dy = to_double(number(line, kDy));
             v.dz = to_double(number(line, kDz));
@@ -180,19 +164,14 @@ void read_sdr2x(Conversion& c, Sdr2xState& s)
 
 void imp_sdr2x(ImportContext& ctx, const std::string& input_path)
 {
-    CollectThenWrite frame(ctx.options, FailurePolicy::standard("SDR", kTitle), kBookTitle, "");
+    Sdr2xState s;
+    CollectThenWrite frame = sdr::collect_frame(ctx.options, kTexts, s.job);
     frame.book.nothing_found = StationTableOptions::NothingFound::StationsBasesKnownPoints;
-    frame.book.nothing_found_title = kNothingFoundTitle;
-    frame.book.empty_station = StationTableOptions::EmptyStation::OwnWarning;
-    frame.book.empty_station_text = kEmptyStation;
-    frame.book.known_points = true;
     GnssBookOptions gnss;
     gnss.shape = VectorShape::A;
     gnss.tail = VectorTail::ThreeTwo;
     gnss.empty_base_text = kEmptyBase;
     frame.book.write_gnss_bases = gnss_bases_writer(std::move(gnss));
-    Sdr2xState s;
-    frame.before_writing = [&s](StationTableOptions& book) { book.note = s.job.empty() ? kDefaultNote : s.job; };
     frame.run(ctx, input_path, [&s](Conversion& c) { read_sdr2x(c, s); });
 }
 
