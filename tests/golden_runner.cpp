@@ -8,6 +8,9 @@
 //   expected.boxes   the boxes shown, one "box|ICON|TITLE|TEXT|ANSWER" line
 //                    each (UTF-8), in order
 //   why              one line: what the case shows
+//   beside           (optional) names of folders to make beside the input,
+//                    one a line; the expected book then writes the temporary
+//                    folder that holds the input as {tmp}
 // The conversion runs in this process through the driver's own road, with a
 // fixed clock (2001-02-03 04:05). A mismatch prints a short readable diff
 // and fails.
@@ -134,6 +137,9 @@ int main(int argc, char** argv)
     const fs::path input = tmp / "input.dat";
     const fs::path output = tmp / "out.qrb";
     fs::copy_file(dir / "input", input);
+    const bool has_beside = fs::exists(dir / "beside");
+    if (has_beside)
+        for (const std::string& name : lines_of(qrb::test::read_file(dir / "beside"))) fs::create_directory(tmp / name);
 
     std::vector<std::string> args = split_options(qrb::test::read_file(dir / "options"));
     args.insert(args.end(), {"--input", input.string(), "--output", output.string()});
@@ -168,7 +174,8 @@ int main(int argc, char** argv)
         std::cout << "no book was written\n";
         ok = false;
     } else {
-        const std::string expected = qrb::test::read_file(dir / "expected.qrb");
+        std::string expected = qrb::test::read_file(dir / "expected.qrb");
+        if (has_beside) expected = qrb::replace_all(expected, "{tmp}", tmp.path().string());
         const std::string actual = qrb::test::read_file(output);
         if (expected != actual) {
             print_diff("book", readable_book_lines(expected), readable_book_lines(actual));

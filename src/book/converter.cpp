@@ -26,23 +26,10 @@ void Streaming::run(ImportContext& ctx, const std::string& input_path, const Rea
             read(c);
         },
         [this](Conversion& c) {
-            const StreamEnd end = at_end ? at_end(c) : StreamEnd::Complete;
-            if (end == StreamEnd::NothingFound) {
-                c.box(kNothingFound, spec.success_title, Icon::Exclamation);
-                return false;
-            }
             if (trailer) write_trailer(c.out);
-            // false: no success box follows
-            return end == StreamEnd::Complete;
+            return true;
         },
         on_input_open);
-}
-
-void HeldHeader::write(BookWriter& out)
-{
-    if (written_) return;
-    write_header(out, header_.title, header_.locality, header_.survey_type, header_.note);
-    written_ = true;
 }
 
 int Conversion::box(const std::string& text, const std::string& title, Icon icon, Buttons buttons)
@@ -103,7 +90,7 @@ void run_converter(ImportContext& ctx, const std::string& input_path, const Conv
 
         const std::optional<std::string> output = choose_output_file(ctx);
         if (!output) return;
-        out.emplace(*output);
+        out.emplace(*output, spec.book_at_end ? BookWriter::Open::AtClose : BookWriter::Open::AtStart);
         conv.emplace(ctx, *in, *out, spec);
 
         bool cut_short = false;

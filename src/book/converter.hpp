@@ -10,7 +10,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <utility>
 
 #include "book/failure_policy.hpp"
 #include "book/import_context.hpp"
@@ -27,6 +26,9 @@ struct ConverterSpec {
     bool collect_then_write = true;
     std::string success_text = kImportedOk;
     std::string success_title;
+    // The chosen book is written only when the conversion ends: a failure
+    // before then leaves an existing file as it was.
+    bool book_at_end = false;
 };
 
 // One running conversion, handed to the converter's steps.
@@ -64,37 +66,10 @@ struct BookHeader {
     std::string note;
 };
 
-// A header held back until the first data of a streaming book, so that a
-// book without data stays empty.
-class HeldHeader {
-public:
-    explicit HeldHeader(BookHeader header) : header_(std::move(header)) {}
-    // Writes the header unless it stands in the output already.
-    void write(BookWriter& out);
-    bool written() const { return written_; }
-
-private:
-    BookHeader header_;
-    bool written_ = false;
-};
-
-// How a streaming book ends, as its converter's end step decides.
-enum class StreamEnd {
-    Complete,      // the trailer, then the success box
-    Warned,        // the trailer; the end step showed a warning: no success box
-    NothingFound,  // no data was written: the nothing-found box, no trailer
-};
-// The end step: runs at the normal end, before the trailer (to write what
-// was held back, for example).
-using EndPhase = std::function<StreamEnd(Conversion&)>;
-
 // The frame of a converter that writes the book as it reads: the header
 // (when given here; otherwise the read step writes it), the read step, the
-// end step (if any), the trailer at the normal end (unless `trailer` is off),
-// then the success box. What was written before a failure stays in the
-// output. A book without data ends with the nothing-found box, titled as the
-// success box, instead: such a converter writes its header itself, with its
-// first data, so that the book stays empty.
+// trailer at the normal end (unless `trailer` is off), then the success box.
+// What was written before a failure stays in the output.
 struct Streaming {
     // The failure handling; its title is also the success box's title.
     explicit Streaming(FailurePolicy failure);
@@ -104,7 +79,6 @@ struct Streaming {
     ConverterSpec spec;
     std::optional<BookHeader> header;
     bool trailer = true;
-    EndPhase at_end;
 };
 
 // Ends a conversion at once from inside a step, after the converter showed

@@ -8,9 +8,8 @@
 
 namespace qrb {
 
-// Writes the end of the book; returns false when no success box is to
-// follow (nothing was written and the nothing-found box was shown, or a
-// warning was).
+// Writes the end of the book; returns false when nothing was written (the
+// nothing-found box was shown), so that no success box follows.
 using FinishPhase = std::function<bool(Conversion&)>;
 
 void run_converter(ImportContext& ctx, const std::string& input_path, const ConverterSpec& spec,

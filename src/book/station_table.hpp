@@ -1,12 +1,15 @@
 #pragma once
 // Writing a collect-then-write conversion: header, GNSS bases, stations with
-// their readings, known points, geographic points, trailer.
+// their readings, alignments, known points, levels, geographic points,
+// reference points, image folder, trailer (the extra tags when set).
 #include <functional>
 #include <string>
 
 #include "book/converter.hpp"
 
 namespace qrb {
+
+struct ExtraTags;
 
 struct StationTableOptions {
     // Header values (survey-book text).
@@ -45,6 +48,10 @@ struct StationTableOptions {
     enum class EmptyStation { PolicyMessage, OwnWarning, BareBlock };
     EmptyStation empty_station = EmptyStation::PolicyMessage;
     std::string empty_station_text;  // for OwnWarning (UTF-8)
+    // A book whose stations are all left out, with nothing else to write,
+    // holds no data: after the stations' own messages, the nothing-found box
+    // follows instead of the book (no success box).
+    bool all_left_out_is_nothing_found = false;
 
     bool known_points = false;  // write state.known_points as "#passnoto#" items
 
@@ -52,6 +59,10 @@ struct StationTableOptions {
     // gnss_bases_writer and write_geo_points).
     std::function<void(Conversion&)> write_gnss_bases;   // after the header
     std::function<void(Conversion&)> write_geo_points;   // after the known points
+
+    // Alignments, levels, reference points and the image folder
+    // (book/extra_tags.hpp), each written at its place; none when not set.
+    const ExtraTags* extra_tags = nullptr;
 };
 
 // Writes the book; returns false (after the nothing-found box, with the

@@ -8,9 +8,14 @@
 
 namespace qrb {
 
-BookWriter::BookWriter(const std::string& path)
+BookWriter::BookWriter(const std::string& path, Open when) : path_(path), deferred_(when == Open::AtClose)
 {
-    file_ = std::fopen(path.c_str(), "wb");
+    if (!deferred_) open();
+}
+
+void BookWriter::open()
+{
+    file_ = std::fopen(path_.c_str(), "wb");
     if (!file_) fail(errno == ENOENT ? kPathNotFound : kPathFileAccess);
 }
 
@@ -27,10 +32,10 @@ constexpr std::size_t kFlushSize = 1 << 16;
 
 void BookWriter::line(std::string_view text)
 {
-    if (!file_) return;
+    if (!file_ && !deferred_) return;
     buffer_.append(text);
     buffer_.append("\r\n");
-    if (buffer_.size() >= kFlushSize) flush();
+    if (file_ && buffer_.size() >= kFlushSize) flush();
 }
 
 void BookWriter::flush()
@@ -49,6 +54,10 @@ void BookWriter::value(std::string_view text)
 
 void BookWriter::close()
 {
+    if (deferred_) {
+        deferred_ = false;
+        open();
+    }
     if (!file_) return;
     flush();
     const bool bad = std::fclose(file_) != 0 || failed_;

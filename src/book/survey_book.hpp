@@ -9,11 +9,14 @@
 
 namespace qrb {
 
-// Writes the lines of one survey book. Opening creates or empties the file.
+// Writes the lines of one survey book. Opening creates or empties the file;
+// a book written at close leaves the file untouched until close() and, when
+// the conversion ends without close(), altogether.
 class BookWriter {
 public:
+    enum class Open { AtStart, AtClose };
     // Fails with a path error (75 or 76) when the file cannot be created.
-    explicit BookWriter(const std::string& path);
+    explicit BookWriter(const std::string& path, Open when = Open::AtStart);
     ~BookWriter();
     BookWriter(const BookWriter&) = delete;
     BookWriter& operator=(const BookWriter&) = delete;
@@ -29,8 +32,11 @@ public:
     void close();
 
 private:
+    void open();
     void flush();
 
+    std::string path_;
+    bool deferred_ = false;  // the file is opened at close()
     std::FILE* file_ = nullptr;
     std::string buffer_;  // lines not yet handed to the file
     bool failed_ = false;

@@ -66,6 +66,17 @@ std::string normalize_name(std::string_view name)
     return out;
 }
 
+std::string leading_zero_name(std::string_view text)
+{
+    std::string name(text);
+    for (auto& c : name)
+        if (c == '0') c = ' ';
+    name = ltrim(name);
+    for (auto& c : name)
+        if (c == ' ') c = '0';
+    return name;
+}
+
 std::string format_padded(double value, std::string_view mask, int width)
 {
     std::string out = replace_all(format_with_mask(value, mask), ",", ".");

@@ -41,6 +41,12 @@ Fields split_fields(std::string&& line, std::string_view separator) = delete;
 // "_".
 std::string normalize_name(std::string_view name);
 
+// The leading-zero rule of names, on the text as given: every "0" becomes a
+// blank, the leading blanks go, every remaining blank becomes "0" ("0012"
+// gives "12", "1 2" gives "102", "12  " gives "1200"); only zeros and blanks
+// give the empty name.
+std::string leading_zero_name(std::string_view text);
+
 // A value formatted with a mask, "," replaced by ".", padded with blanks on
 // the right up to `width` (0: no padding).
 std::string format_padded(double value, std::string_view mask, int width);

@@ -46,6 +46,7 @@ void imp_pgp(ImportContext& ctx, const std::string& input_path);
 void imp_arvatec(ImportContext& ctx, const std::string& input_path);
 
 // GeoForce and X-PAD raw files (src/importers/gnss)
+void imp_xpad_raw(ImportContext& ctx, const std::string& input_path);
 
 // RW5-style raw records (src/importers/rw5)
 
@@ -61,12 +62,32 @@ void imp_sdr2x(ImportContext& ctx, const std::string& input_path);
 void imp_sdr33(ImportContext& ctx, const std::string& input_path);
 void imp_srg(ImportContext& ctx, const std::string& input_path);
 
-// Psion PStore, Kern, Ascodes, SetC and Tabula
+// Psion PStore, Kern, Ascodes, SetC and Tabula (src/importers/psion, kern,
+// sokkia/imp_setc.cpp, keyword)
+void imp_sokkia_pstore(ImportContext& ctx, const std::string& input_path);
+void imp_pstore_abc(ImportContext& ctx, const std::string& input_path);
+void imp_alphacord(ImportContext& ctx, const std::string& input_path);
+void imp_kern_pstore(ImportContext& ctx, const std::string& input_path);
+void imp_setc(ImportContext& ctx, const std::string& input_path);
+void imp_ascodes3(ImportContext& ctx, const std::string& input_path);
+void imp_tabula(ImportContext& ctx, const std::string& input_path);  // no list entry
 
 // Zeiss and Trimble fixed-column files (src/importers/zeiss)
+void imp_r5(ImportContext& ctx, const std::string& input_path);
+void imp_r5_3600(ImportContext& ctx, const std::string& input_path);
+void imp_m5(ImportContext& ctx, const std::string& input_path);
 
 // Label-line files (src/importers/geotronics)
+void imp_aga540(ImportContext& ctx, const std::string& input_path);
+void imp_geo(ImportContext& ctx, const std::string& input_path);
+void imp_geodat122(ImportContext& ctx, const std::string& input_path);
+void imp_geodat400(ImportContext& ctx, const std::string& input_path);
 
-// Zeiss Elta and Psion comma-line files
+// Zeiss Elta and Psion comma-line files (src/importers/zeiss)
+void imp_rec_elta(ImportContext& ctx, const std::string& input_path);
+void imp_elta_r45(ImportContext& ctx, const std::string& input_path);
+void imp_hc100_separate(ImportContext& ctx, const std::string& input_path);
+void imp_elta_psion(ImportContext& ctx, const std::string& input_path);
+void imp_hc100(ImportContext& ctx, const std::string& input_path);
 
 }  // namespace qrb

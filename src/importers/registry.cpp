@@ -31,6 +31,7 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_arvatec", &imp_arvatec},
 
     // GeoForce and X-PAD raw files
+    {"imp_xpad_raw", &imp_xpad_raw},
 
     // RW5-style raw records
 
@@ -47,12 +48,31 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_reda2", &imp_reda2},
 
     // Psion PStore, Kern, Ascodes, SetC and Tabula
+    {"imp_sokkia_pstore", &imp_sokkia_pstore},
+    {"imp_pstore_abc", &imp_pstore_abc},
+    {"imp_alphacord", &imp_alphacord},
+    {"imp_kern_pstore", &imp_kern_pstore},
+    {"imp_setc", &imp_setc},
+    {"imp_ascodes3", &imp_ascodes3},
+    {"imp_tabula", &imp_tabula, true},
 
     // Zeiss and Trimble fixed-column files
+    {"imp_r5", &imp_r5},
+    {"imp_r5_3600", &imp_r5_3600},
+    {"imp_m5", &imp_m5},
 
     // Label-line files
+    {"imp_aga540", &imp_aga540},
+    {"imp_geo", &imp_geo},
+    {"imp_geodat122", &imp_geodat122},
+    {"imp_geodat400", &imp_geodat400},
 
     // Zeiss Elta and Psion comma-line files
+    {"imp_rec_elta", &imp_rec_elta},
+    {"imp_elta_r45", &imp_elta_r45},
+    {"imp_hc100_separate", &imp_hc100_separate},
+    {"imp_elta_psion", &imp_elta_psion},
+    {"imp_hc100", &imp_hc100},
 
 };
 

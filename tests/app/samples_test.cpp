@@ -69,12 +69,24 @@ const std::vector<SampleRow> kRows = {
      {"Importa file dati Psion per Sokkia", "File dati Psion per Sokkia", "Errore inaspettato"}},
 
     // Psion PStore, Kern, Ascodes, SetC and Tabula
+    {"sokkia_set", {"Sokkia SetC"}, {"Importa file Sokkia SetC", "Importazione file Sokkia SetC", "Errore inaspettato"}},
 
     // Zeiss and Trimble fixed-column files
+    {"zeiss_r5_m5", {"Zeiss formato R5", "Trimble 3300 Zeiss Elta R45", "Trimble serie 3600"},
+     {"Importa file formato R5", "Importazione file formato R5"}},
+    {"zeiss_r5_m5", {"Trimble (Zeiss) formato M5"}, {"Importa file formato M5", "Importazione file formato M5"}},
 
     // Label-line files
+    {"geodimeter_label", {"AGA 540 o 640"}, {"Importazione file AGA"}},
+    {"geodimeter_label", {"Geotronics GEO", "Trimble serie 5600", "Trimble S6"}, {"Importazione file GEO"}},
+    {"geodimeter_label", {"Geodat 122-124 DataLink", "Trimble (ex Geotronics)", "Geodat 400/500"},
+     {"Importazione file Geodat", "Attenzione", "Errore imprevisto"}},
 
     // Zeiss Elta and Psion comma-line files
+    {"zeiss_r5_m5",
+     {"Zeiss Rec Elta", "Zeiss Elta r45 r55", "Zeiss Psion HC-100 (dati separati)", "Zeiss Elta Psion",
+      "Zeiss Salmoiraghi Psion HC-100"},
+     {"Importazione file Zeiss Elta", "Importa file strumentale"}},
 };
 
 TEST(PublicRecordings, ConvertOrFailWithTheConvertersOwnMessages)

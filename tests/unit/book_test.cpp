@@ -6,6 +6,7 @@
 #include "common/failure.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
+#include "support/book_parts.hpp"
 #include "support/harness.hpp"
 
 namespace qrb {
@@ -89,10 +90,8 @@ test::ConverterFn converter(FailurePolicy policy, StationTableOptions options = 
 
 const std::string kHeader = crlf({"#titolo#", "Importazione file Prova", "#loc#", "Nessuna", "#tipo#", "IZ",
                                   "#angoli#", "CENT", "#note#", "File formato Prova"});
-const std::string kTrailer = crlf({"#origine#", "0|0|0|"});
-const std::string kNotice =
-    "box|info|Importazione file strumentale|Il file dello strumento verrà salvato in un file dati in formato Quarel "
-    "(libretto QRB)|ok";
+const std::string kTrailer = test::kTrailerLines;
+const std::string kNotice = test::kNoticeBox;
 const std::string kSuccess = "box|info|Importa file Prova|File importato con successo.|ok";
 
 const FailurePolicy kStandard = FailurePolicy::standard_naming_station("PROVA", "Importa file Prova");
@@ -411,6 +410,31 @@ TEST(BookWriter, AFullDiskFailsOnClose)
     } catch (const RunError& e) {
         EXPECT_EQ(e.code(), kDiskFull);
     }
+}
+
+}  // namespace
+}  // namespace qrb
+
+namespace qrb {
+namespace {
+
+// A book written at close leaves an existing file as it was until then, and
+// altogether when the conversion ends without close.
+TEST(BookWriter, WrittenAtCloseLeavesTheFileUntilThen)
+{
+    test::TempDir dir;
+    const std::string path = (dir / "book.qrb").string();
+    test::write_file(path, "old");
+    {
+        BookWriter out(path, BookWriter::Open::AtClose);
+        out.line("new");
+        EXPECT_EQ(test::read_file(path), "old");
+    }
+    EXPECT_EQ(test::read_file(path), "old");
+    BookWriter out(path, BookWriter::Open::AtClose);
+    out.line("new");
+    out.close();
+    EXPECT_EQ(test::read_file(path), "new\r\n");
 }
 
 }  // namespace

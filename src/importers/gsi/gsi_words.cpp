@@ -9,16 +9,7 @@ namespace qrb::gsi {
 std::string gsi8_data(std::string_view line, int k) { return mid(line, gsi8_data_column(k), 8); }
 std::string gsi16_data(std::string_view line, int k) { return mid(line, gsi16_data_column(k), 16); }
 
-std::string clean_name(std::string_view data)
-{
-    std::string name = trim(data);
-    for (auto& c : name)
-        if (c == '0') c = ' ';
-    name = ltrim(name);
-    for (auto& c : name)
-        if (c == ' ') c = '0';
-    return name;
-}
+std::string clean_name(std::string_view data) { return leading_zero_name(trim_view(data)); }
 
 std::string nonzero_whole(std::string_view data)
 {

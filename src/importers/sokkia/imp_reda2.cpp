@@ -26,6 +26,7 @@
 #include "common/routines.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"
+#include "importers/sokkia/held_header.hpp"
 
 namespace qrb {
 
@@ -62,19 +63,21 @@ std::string_view distance_or_int(std::string_view text) { return val(text) == 0 
 
 class RedaBook {
 public:
-    RedaBook(Conversion& c, HeldHeader& header) : c_(c), header_(header) {}
+    explicit RedaBook(Conversion& c) : c_(c) {}
 
-    StreamEnd read()
+    // Returns at the normal end, after "END" or after the line dropped from a
+    // new station; the frame then writes the trailer.
+    void read()
     {
         std::string line;
         bool pending = false;  // a line read inside a group, still to handle
         for (;;) {
             if (!pending) {
-                if (!c_.in.next_line(line)) return at_end_without_mark();
+                if (!c_.in.next_line(line)) end_without_mark();
             }
             pending = false;
             const std::string trimmed = trim(line);
-            if (trimmed == kEndMark) return data_end(StreamEnd::Complete);
+            if (trimmed == kEndMark) return normal_end();
             const std::string record = trimmed + " ";
             const Fields f = split_fields(record, " ");
             if (f[1].starts_with('S') || f[1].starts_with('s')) sight(f);
@@ -86,7 +89,7 @@ public:
             new_station(f[1]);
             // The line after the dropped one is read without an end test; an
             // input that ends here ends like one with its end mark.
-            if (!c_.in.next_line(line)) return data_end(StreamEnd::Complete);
+            if (!c_.in.next_line(line)) return normal_end();
             pending = true;
         }
     }
@@ -97,14 +100,21 @@ private:
         return !f[1].empty() && val(f[1]) != 0 && f[2].empty() && f[3].empty() && f[4].empty();
     }
 
-    // Without data, nothing found; otherwise `end`.
-    StreamEnd data_end(StreamEnd end) const { return header_.written() ? end : StreamEnd::NothingFound; }
-
-    StreamEnd at_end_without_mark()
+    void normal_end()
     {
-        if (!header_.written()) return StreamEnd::NothingFound;
+        if (!header_.written()) sokkia::nothing_found(c_);
+    }
+
+    // The input ended between groups without "END": the book is complete
+    // but for the mark, so it gets its trailer; the warning takes the place
+    // of the success box.
+    [[noreturn]] void end_without_mark()
+    {
+        if (!header_.written()) sokkia::nothing_found(c_);
+        write_trailer(c_.out);
+        c_.out.close();
         c_.box(kDataErrors, kTitle, Icon::Exclamation);
-        return StreamEnd::Warned;
+        throw StopConversion{};
     }
 
     // The next line that is not blank once trimmed, cut at blanks into
@@ -162,7 +172,8 @@ private:
     }
 
     Conversion& c_;
-    HeldHeader& header_;
+    sokkia::HeldHeader header_{{"Rilievo", "Nessuna", survey_type(c_.options),
+                                "Lettura file generato dal registratore dati PSION per Sokkia (Reda II)"}};
     std::string station_;  // the current station number
 };
 
@@ -173,11 +184,7 @@ void imp_reda2(ImportContext& ctx, const std::string& input_path)
     Streaming frame(FailurePolicy::short_with_end_of_input(kTitle));
     frame.spec.success_title = kSuccessTitle;
     frame.spec.success_text = kSuccess;
-    HeldHeader header({"Rilievo", "Nessuna", survey_type(ctx.options),
-                       "Lettura file generato dal registratore dati PSION per Sokkia (Reda II)"});
-    StreamEnd end = StreamEnd::Complete;
-    frame.at_end = [&end](Conversion&) { return end; };
-    frame.run(ctx, input_path, [&](Conversion& c) { end = RedaBook(c, header).read(); });
+    frame.run(ctx, input_path, [](Conversion& c) { RedaBook(c).read(); });
 }
 
 }  // namespace qrb

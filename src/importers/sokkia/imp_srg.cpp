@@ -22,6 +22,7 @@
 #include "common/routines.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"
+#include "importers/sokkia/held_header.hpp"
 
 namespace qrb {
 
@@ -52,7 +53,7 @@ constexpr PointFields kPointOfReading{2, 7, 6, 8, 10};
 
 class SrgBook {
 public:
-    SrgBook(Conversion& c, HeldHeader& header) : c_(c), header_(header) {}
+    explicit SrgBook(Conversion& c) : c_(c) {}
 
     void read()
     {
@@ -76,18 +77,18 @@ public:
         }
     }
 
-    // The known points, after the user's consent, and whether there is a book.
-    StreamEnd finish()
+    // At the end of the input: the known points, after the user's consent;
+    // without any data, the nothing-found box.
+    void finish()
     {
-        if (!header_.written() && c_.state.known_points.empty()) return StreamEnd::NothingFound;
+        if (!header_.written() && c_.state.known_points.empty()) sokkia::nothing_found(c_);
         header_.write(c_.out);
-        if (c_.state.known_points.empty()) return StreamEnd::Complete;
-        if (c_.box(kQuestion, kQuestionTitle, Icon::Question, Buttons::YesNo) != kNo)
-            for (const std::string& item : c_.state.known_points) {
-                c_.out.tag("#passnoto#");
-                c_.out.line(item);
-            }
-        return StreamEnd::Complete;
+        if (c_.state.known_points.empty()) return;
+        if (c_.box(kQuestion, kQuestionTitle, Icon::Question, Buttons::YesNo) == kNo) return;
+        for (const std::string& item : c_.state.known_points) {
+            c_.out.tag("#passnoto#");
+            c_.out.line(item);
+        }
     }
 
 private:
@@ -133,7 +134,8 @@ private:
     }
 
     Conversion& c_;
-    HeldHeader& header_;
+    sokkia::HeldHeader header_{
+        {"Importazione file Sokkia SRG", "Nessuna", survey_type(c_.options), "Sokkia SRG"}};
     bool in_station_ = false;
 };
 
@@ -142,12 +144,10 @@ private:
 void imp_srg(ImportContext& ctx, const std::string& input_path)
 {
     Streaming frame(FailurePolicy::standard("SRG", kTitle).end_of_input_only());
-    HeldHeader header({"Importazione file Sokkia SRG", "Nessuna", survey_type(ctx.options), "Sokkia SRG"});
-    std::optional<SrgBook> book;
-    frame.at_end = [&book](Conversion&) { return book->finish(); };
-    frame.run(ctx, input_path, [&](Conversion& c) {
-        book.emplace(c, header);
-        book->read();
+    frame.run(ctx, input_path, [](Conversion& c) {
+        SrgBook book(c);
+        book.read();
+        book.finish();
     });
 }
 
