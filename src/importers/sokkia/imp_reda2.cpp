@@ -26,7 +26,7 @@
 #include "common/routines.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"
-#include "importers/sokkia/held_header.hpp"
+#include "importers/sokkia/sokkia_common.hpp"
 
 namespace qrb {
 
@@ -184,7 +184,7 @@ void imp_reda2(ImportContext& ctx, const std::string& input_path)
     Streaming frame(FailurePolicy::short_with_end_of_input(kTitle));
     frame.spec.success_title = kSuccessTitle;
     frame.spec.success_text = kSuccess;
-    frame.run(ctx, input_path, [](Conversion& c) { RedaBook(c).read(); });
+    frame.run(ctx, input_path, [](Conversion& c) { RedaBook(c).read(); }, sokkia::end_at_dos_mark);
 }
 
 }  // namespace qrb

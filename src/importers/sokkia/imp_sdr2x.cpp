@@ -172,7 +172,7 @@ void imp_sdr2x(ImportContext& ctx, const std::string& input_path)
     gnss.tail = VectorTail::ThreeTwo;
     gnss.empty_base_text = kEmptyBase;
     frame.book.write_gnss_bases = gnss_bases_writer(std::move(gnss));
-    frame.run(ctx, input_path, [&s](Conversion& c) { read_sdr2x(c, s); });
+    frame.run(ctx, input_path, [&s](Conversion& c) { read_sdr2x(c, s); }, sokkia::end_at_dos_mark);
 }
 
 }  // namespace qrb

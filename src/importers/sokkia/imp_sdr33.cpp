@@ -92,7 +92,7 @@ void imp_sdr33(ImportContext& ctx, const std::string& input_path)
     Sdr33State s;
     CollectThenWrite frame = sdr::collect_frame(ctx.options, kTexts, s.job);
     frame.book.nothing_found = StationTableOptions::NothingFound::StationsKnownPoints;
-    frame.run(ctx, input_path, [&s](Conversion& c) { read_sdr33(c, s); });
+    frame.run(ctx, input_path, [&s](Conversion& c) { read_sdr33(c, s); }, sokkia::end_at_dos_mark);
 }
 
 }  // namespace qrb

@@ -22,7 +22,7 @@
 #include "common/routines.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"
-#include "importers/sokkia/held_header.hpp"
+#include "importers/sokkia/sokkia_common.hpp"
 
 namespace qrb {
 
@@ -144,11 +144,14 @@ private:
 void imp_srg(ImportContext& ctx, const std::string& input_path)
 {
     Streaming frame(FailurePolicy::standard("SRG", kTitle).end_of_input_only());
-    frame.run(ctx, input_path, [](Conversion& c) {
-        SrgBook book(c);
-        book.read();
-        book.finish();
-    });
+    frame.run(
+        ctx, input_path,
+        [](Conversion& c) {
+            SrgBook book(c);
+            book.read();
+            book.finish();
+        },
+        sokkia::end_at_dos_mark);
 }
 
 }  // namespace qrb

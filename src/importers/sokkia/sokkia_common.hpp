@@ -1,6 +1,6 @@
 #pragma once
-// The header of a streaming book held back until its first data, so that a
-// recording without data leaves an empty book.
+// What every Sokkia converter shares: the open step, and for the streaming
+// ones the header held back until the first data.
 #include <string>
 #include <utility>
 
@@ -8,6 +8,11 @@
 
 namespace qrb::sokkia {
 
+// The open step: a DOS end-of-file mark ends the recording.
+inline void end_at_dos_mark(ImportContext&, LineReader& in) { in.end_at_dos_mark(); }
+
+// The header of a streaming book held back until its first data, so that a
+// recording without data leaves an empty book.
 class HeldHeader {
 public:
     explicit HeldHeader(BookHeader header) : header_(std::move(header)) {}
