@@ -20,6 +20,7 @@
 // scaled back. Streaming; a sight before the first station has no block to
 // stand in and is left out.
 #include <limits>
+#include <optional>
 
 #include "book/converter.hpp"
 #include "common/number.hpp"
@@ -60,6 +61,18 @@ std::string scaled_height(std::string_view text)
 
 // "INT" for a distance whose value is 0.
 std::string_view distance_or_int(std::string_view text) { return val(text) == 0 ? "INT" : text; }
+
+// A sight to a station point: the point, horizontal angle, vertical angle,
+// distance and target height as recorded (the height scaled), then the note
+// "stazione" and the code "NN".
+std::string sight_line(std::string_view point, std::string_view hz, std::string_view v, std::string_view dist,
+                       std::string_view target_height)
+{
+    RecordLine r;
+    r.text(point).text(hz).text(v).text(dist).text(scaled_height(target_height));
+    r.literal(kSightNote).literal("NN");
+    return r.str();
+}
 
 class RedaBook {
 public:
@@ -131,10 +144,7 @@ private:
     void sight(const Fields& f)
     {
         if (station_.empty()) return;  // no block to stand in
-        RecordLine r;
-        r.text(f[1].substr(1)).text(f[5]).text(f[4]).text(f[3]).text(scaled_height(f[2]));
-        r.literal(kSightNote).literal("NN");
-        c_.out.line(r.str());
+        c_.out.line(sight_line(f[1].substr(1), f[5], f[4], f[3], f[2]));
     }
 
     void reading_group()
@@ -157,18 +167,14 @@ private:
         c_.out.value(station_);
         std::string record;
         const Fields h = next_record(record);
-        std::string sight_line;
-        if (h[3] != station_) {
-            RecordLine r;
-            r.text(h[3]).text(h[6]).text(h[5]).text(distance_or_int(h[4])).text(scaled_height(h[2]));
-            r.literal(kSightNote).literal("NN");
-            sight_line = r.str();
-        }
+        // No sight when the reference is the station itself.
+        std::optional<std::string> sight;
+        if (h[3] != station_) sight = sight_line(h[3], h[6], h[5], distance_or_int(h[4]), h[2]);
         c_.out.value(scaled_height(h[1]));
         c_.out.value(kStationNote);
         std::string dropped;
         next_record(dropped);
-        if (!sight_line.empty()) c_.out.line(sight_line);
+        if (sight) c_.out.line(*sight);
     }
 
     Conversion& c_;

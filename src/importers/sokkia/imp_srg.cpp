@@ -88,7 +88,8 @@ public:
         if (!header_.written() && c_.state.known_points.empty()) sokkia::nothing_found(c_);
         header_.write(c_.out);
         if (c_.state.known_points.empty()) return;
-        if (c_.box(std::string(kQuestionLead) + kProductName + kQuestionTail, kQuestionTitle, Icon::Question, Buttons::YesNo) == kNo) return;
+        const std::string question = std::string(kQuestionLead) + kProductName + kQuestionTail;
+        if (c_.box(question, kQuestionTitle, Icon::Question, Buttons::YesNo) == kNo) return;
         for (const std::string& item : c_.state.known_points) {
             c_.out.tag("#passnoto#");
             c_.out.line(item);
