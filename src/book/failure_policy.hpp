@@ -26,6 +26,9 @@ struct FailurePolicy {
     bool names_station = false;  // the station-without-readings text names the station
     std::string format_name;   // "GSI" in "Il file GSI risulta non conforme ..."
     std::string title;         // the converter's box title
+    // Where a converter's texts differ from case to case (empty: as above):
+    std::string malformed_format_name;  // the format's word in the malformed-line text
+    std::string subscript_title;        // the title of the station-without-readings box
 
     // The standard handling and its reduced forms. Other names in use for
     // them: "conversion_errors_common" and "full form" are the standard

@@ -23,6 +23,11 @@ SurveyType chosen_survey_type(const ImportOptions& options)
     return SurveyType::Neither;
 }
 
+SurveyType survey_type_iz_else_od(const ImportOptions& options)
+{
+    return options.tipo_iz ? SurveyType::SlopeZenith : SurveyType::ReducedHeight;
+}
+
 std::string_view survey_type_text(SurveyType type)
 {
     switch (type) {

@@ -50,6 +50,9 @@ enum class SurveyType { SlopeZenith, ReducedHeight, Neither };
 // ReducedHeight when tipo_od is chosen, else SlopeZenith when tipo_iz is,
 // else Neither.
 SurveyType chosen_survey_type(const ImportOptions& options);
+// The rule of the converters that look at tipo_iz alone: SlopeZenith when it
+// is chosen, else ReducedHeight (never Neither).
+SurveyType survey_type_iz_else_od(const ImportOptions& options);
 // The "#tipo#" value: "IZ", "OD" or empty.
 std::string_view survey_type_text(SurveyType type);
 // The "#tipo#" value of the options: "OD", "IZ" or empty.

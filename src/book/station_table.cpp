@@ -69,8 +69,8 @@ void report_left_out(Conversion& conv, const StationRecord& station, const Stati
     if (options.empty_station == StationTableOptions::EmptyStation::OwnWarning) {
         conv.box(options.empty_station_text, kAttention, Icon::Exclamation);
     } else if (policy.subscript) {
-        conv.box(station_without_readings_text(policy, cp1252_to_utf8(station.name)), policy.title,
-                 Icon::Exclamation);
+        conv.box(station_without_readings_text(policy, cp1252_to_utf8(station.name)),
+                 policy.subscript_title.empty() ? policy.title : policy.subscript_title, Icon::Exclamation);
     } else {
         fail(kSubscript);
     }

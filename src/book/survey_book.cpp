@@ -126,6 +126,16 @@ std::string known_point_line(std::string_view name, double east, double north, d
     return r.str();
 }
 
+std::string known_points_question(std::string_view format_word)
+{
+    return "Nel file " + std::string(format_word) +
+           " sono stati individuati dei punti noti sotto forma di coordinate, aggiungere tali punti alla lista dei "
+           "punti noti di " +
+           kProductName +
+           " ? Se non si è sicuri sul sistema di riferimento scegliere no in quanto se questo risultasse errato "
+           "l'elaborazione genererebbe scarti elevati.";
+}
+
 std::string book_text(std::string_view utf8) { return utf8_to_cp1252(utf8); }
 
 }  // namespace qrb

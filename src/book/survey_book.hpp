@@ -78,6 +78,13 @@ std::string reading_line(const Reading& reading, std::string_view field6, std::s
 // "NN" and an empty seventh field.
 std::string known_point_line(std::string_view name, double east, double north, double height, std::string_view note);
 
+// The product's name, as its version data give it; some messages name it.
+inline constexpr const char* kProductName = "Quarel";
+
+// The question whether the known points found in a file are added to the
+// book (UTF-8), naming the file's format ("MM2").
+std::string known_points_question(std::string_view format_word);
+
 // A literal of the source code (UTF-8) as survey-book text (Windows-1252).
 std::string book_text(std::string_view utf8);
 

@@ -49,12 +49,27 @@ void imp_arvatec(ImportContext& ctx, const std::string& input_path);
 void imp_xpad_raw(ImportContext& ctx, const std::string& input_path);
 
 // RW5-style raw records (src/importers/rw5)
+void imp_rw5_coords(ImportContext& ctx, const std::string& input_path);
+void imp_nikon_raw(ImportContext& ctx, const std::string& input_path);
+void imp_nivo_raw(ImportContext& ctx, const std::string& input_path);
+void imp_survce_rw5(ImportContext& ctx, const std::string& input_path);
+void imp_fieldgenius(ImportContext& ctx, const std::string& input_path);
 
 // Nikon recorder files (src/importers/nikon)
 
 // Foif and Topcon keyword and listing files (src/importers/topcon)
+void imp_rts_ots1(ImportContext& ctx, const std::string& input_path);
+void imp_rts_ots2(ImportContext& ctx, const std::string& input_path);
+void imp_gts512(ImportContext& ctx, const std::string& input_path);
+void imp_gts212(ImportContext& ctx, const std::string& input_path);
+void imp_gts3b(ImportContext& ctx, const std::string& input_path);
 
 // Pentax and Memotop (src/importers/pentax, src/importers/topcon)
+void imp_r100_direct(ImportContext& ctx, const std::string& input_path);
+void imp_sqcx(ImportContext& ctx, const std::string& input_path);
+void imp_r100_file(ImportContext& ctx, const std::string& input_path);
+void imp_memotop_mmt(ImportContext& ctx, const std::string& input_path);
+void imp_memotop_mm2(ImportContext& ctx, const std::string& input_path);
 
 // Sokkia SDR, SRG and Reda (src/importers/sokkia)
 void imp_reda2(ImportContext& ctx, const std::string& input_path);

@@ -34,12 +34,27 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_xpad_raw", &imp_xpad_raw},
 
     // RW5-style raw records
+    {"imp_rw5_coords", &imp_rw5_coords},
+    {"imp_nikon_raw", &imp_nikon_raw},
+    {"imp_nivo_raw", &imp_nivo_raw},
+    {"imp_survce_rw5", &imp_survce_rw5},
+    {"imp_fieldgenius", &imp_fieldgenius},
 
     // Nikon recorder files
 
     // Foif and Topcon keyword and listing files
+    {"imp_rts_ots1", &imp_rts_ots1},
+    {"imp_rts_ots2", &imp_rts_ots2},
+    {"imp_gts512", &imp_gts512},
+    {"imp_gts212", &imp_gts212},
+    {"imp_gts3b", &imp_gts3b},
 
     // Pentax and Memotop
+    {"imp_r100_direct", &imp_r100_direct},
+    {"imp_sqcx", &imp_sqcx},
+    {"imp_r100_file", &imp_r100_file},
+    {"imp_memotop_mmt", &imp_memotop_mmt},
+    {"imp_memotop_mm2", &imp_memotop_mm2},
 
     // Sokkia SDR, SRG and Reda
     {"imp_sdr2x", &imp_sdr2x},

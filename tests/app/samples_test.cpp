@@ -25,6 +25,24 @@ struct SampleRow {
 const std::set<std::string> kLw300Titles = {"Importa file Leica TCR", "Importazione file Leica TCR",
                                             "Importa file Leica GSI"};
 
+const std::set<std::string> kFoifTitles = {"Importa file Foif", "Importazione file Foif", "Errore inaspettato"};
+const std::set<std::string> kGts512Titles = {"Importa file Topcon GTS", "Importa file Topcon GST",
+                                             "Importazione file Topcon GTS", "Errore inaspettato"};
+
+const std::set<std::string> kGts212Titles = {"Importazione file Topcon GTS 212", "Errore imprevisto"};
+
+const std::set<std::string> kGts3bTitles = {"Importazione file Topcon GTS 3B", "Errore imprevisto"};
+const std::set<std::string> kNikonRawTitles = {"Importa file Nikon RAW format", "Importazione file Nikon RAW format"};
+
+const std::set<std::string> kNivoRawTitles = {"Importa file Nikon/Pentax RAW format",
+                                              "Importazione file Nikon RAW format"};
+
+const std::set<std::string> kSurvceTitles = {"Importa file Stonex RW5", "Importazione file Stonex/Carlson RW5",
+                                             "Attenzione"};
+
+const std::set<std::string> kFieldGeniusTitles = {"Importa file Navcom raw", "Importazione file Navcom RAW",
+                                                  "Attenzione"};
+
 const std::vector<SampleRow> kRows = {
     // Leica and GSI word formats
     {"leica_gsi", {"Leica GSI Generico", "Geomax serie ZTS600"},
@@ -51,10 +69,30 @@ const std::vector<SampleRow> kRows = {
     // GeoForce and X-PAD raw files
 
     // RW5-style raw records
+    {"carlson_rw5", {"Carlson RW5 (coordinate Gauss Boaga)"}, {"Importa file Carlson RW5"}},
+    {"nikon_raw", {"Carlson RW5 (coordinate Gauss Boaga)"}, {"Importa file Carlson RW5"}},
+    {"carlson_rw5", {"Nikon RAW data format"}, kNikonRawTitles},
+    {"nikon_raw", {"Nikon RAW data format"}, kNikonRawTitles},
+    {"carlson_rw5", {"Nikon RAW data format (Serie Nivo)", "Pentax RAW data format"}, kNivoRawTitles},
+    {"nikon_raw", {"Nikon RAW data format (Serie Nivo)", "Pentax RAW data format"}, kNivoRawTitles},
+    {"carlson_rw5", {"Stonex SurvCE estensione RW5"}, kSurvceTitles},
+    {"nikon_raw", {"Stonex SurvCE estensione RW5"}, kSurvceTitles},
+    {"carlson_rw5", {"Navcom FieldGenius Controller (.raw)", "Foif FieldGenius Controller (.raw)"},
+     kFieldGeniusTitles},
+    {"nikon_raw", {"Navcom FieldGenius Controller (.raw)", "Foif FieldGenius Controller (.raw)"},
+     kFieldGeniusTitles},
 
     // Nikon recorder files
 
     // Foif and Topcon keyword and listing files
+    {"foif", {"Foif RTS/OTS (prima serie)", "Foif RTS/OTS (seconda serie)"}, kFoifTitles},
+    {"topcon_gts", {"Foif RTS/OTS (prima serie)", "Foif RTS/OTS (seconda serie)"}, kFoifTitles},
+    {"foif", {"Topcon GTS 512 GTS 700 GTS 800"}, kGts512Titles},
+    {"topcon_gts", {"Topcon GTS 512 GTS 700 GTS 800"}, kGts512Titles},
+    {"foif", {"Topcon GTS 212"}, kGts212Titles, false},
+    {"topcon_gts", {"Topcon GTS 212"}, kGts212Titles, false},
+    {"foif", {"Topcon GTS 3B"}, kGts3bTitles, false},
+    {"topcon_gts", {"Topcon GTS 3B"}, kGts3bTitles, false},
 
     // Pentax and Memotop
 

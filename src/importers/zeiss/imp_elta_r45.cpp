@@ -3,12 +3,11 @@
 // zenith) and "hd" (horizontal distance and height difference, reduced by the
 // heights) lines add a reading, opening a station whenever the station name
 // changes. The header is written first, the stations at the end.
-#include <optional>
-
 #include "book/station_table.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"
+#include "importers/zeiss/station_runs.hpp"
 
 namespace qrb {
 
@@ -58,13 +57,7 @@ private:
         std::string station = field(line, kStation);
         const bool station_elsewhere = station.empty();
         if (station_elsewhere) station = field(line, kStationElsewhere);
-        // Every change of the station name opens a station, the first one also
-        // when it has no name.
-        if (station != current_station_) {
-            stations.add(station, instrument_height_, "stazione");
-            current_station_ = station;
-        }
-        Reading& r = stations.back().add_reading();
+        Reading& r = stations_.at(stations, station, instrument_height_).add_reading();
         r.target = field(line, kPoint);
         r.hz = number(line, kHz);
         r.dist = number(line, kDistance);
@@ -79,7 +72,7 @@ private:
 
     float target_height_ = 0;
     float instrument_height_ = 0;
-    std::optional<std::string> current_station_;
+    zeiss::StationRuns stations_;
 };
 
 }  // namespace

@@ -5,12 +5,12 @@
 // station. The header is written first, the stations at the end; a group cut
 // short by the end of the input is dropped.
 #include <array>
-#include <optional>
 
 #include "book/station_table.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"
+#include "importers/zeiss/station_runs.hpp"
 
 namespace qrb {
 
@@ -41,13 +41,8 @@ public:
             // The whole group is read before any of it is kept.
             std::array<std::string, 7> group;
             for (std::string& value : group) value = c.in.read_line();
-            // Groups of the station in a row make one station, the first one
-            // also when it has no name.
-            if (station != current_station_) {
-                stations.add(station, to_single(val(group[0])), "stazione");
-                current_station_ = station;
-            }
-            Reading& r = stations.back().add_reading();
+            // The instrument height counts for the group that opens a station.
+            Reading& r = stations_.at(stations, station, to_single(val(group[0]))).add_reading();
             r.target_height = to_single(val(group[1]));
             r.target = after_s(group[2], false);
             r.dist = to_single(val(group[3]));
@@ -59,7 +54,7 @@ public:
     }
 
 private:
-    std::optional<std::string> current_station_;
+    zeiss::StationRuns stations_;
 };
 
 }  // namespace

@@ -10,13 +10,12 @@
 #include "common/routines.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"
+#include "importers/zeiss/station_runs.hpp"
 #include "importers/zeiss/type_blocks.hpp"
 
 namespace qrb {
 
 namespace {
-
-constexpr const char* kTitle = "Importa file formato M5";
 
 constexpr long long kKindColumn = 18;
 constexpr long long kStationColumn = 22;
@@ -63,25 +62,22 @@ private:
             state.known_points.push_back(r.str());
             return;
         }
-        StationTable& stations = state.station_table;
-        if (stations.empty() || stations.back().name != station)
-            stations.add(station, heights_.instrument, "stazione");
+        StationRecord& opened = stations_.at(state.station_table, station, heights_.instrument);
         std::string point = leading_zero_name(trim(mid(line, kPointColumn, kPointLength)));
         if (point.empty()) return;
-        zeiss::add_reading(stations.back(), std::move(point), text, blocks, heights_, type_);
+        zeiss::add_reading(opened, std::move(point), text, blocks, heights_, type_);
     }
 
     SurveyType type_;
     zeiss::Heights heights_;
+    zeiss::StationRuns stations_;
 };
 
 }  // namespace
 
 void imp_m5(ImportContext& ctx, const std::string& input_path)
 {
-    CollectThenWrite frame(ctx.options, FailurePolicy::standard("M5", kTitle), "Importazione file formato M5",
-                           "Importazione file formato M5 (Trimble, Zeiss)");
-    frame.book.title = "Importazione file M5";
+    CollectThenWrite frame = zeiss::fixed_column_frame(ctx.options, "M5", "Importazione file formato M5 (Trimble, Zeiss)");
     frame.book.nothing_found = StationTableOptions::NothingFound::StationsKnownPoints;
     frame.book.known_points = true;
     M5Reader reader(chosen_survey_type(ctx.options));

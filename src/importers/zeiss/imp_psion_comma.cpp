@@ -3,13 +3,12 @@
 // same station name. "Zeiss Psion HC-100 (dati separati)" and "Zeiss Elta
 // Psion" differ in the order of the fields, the cleaning of names and their
 // texts. The header is written first, the stations at the end.
-#include <optional>
-
 #include "book/station_table.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"
+#include "importers/zeiss/station_runs.hpp"
 
 namespace qrb {
 
@@ -72,13 +71,7 @@ public:
             std::string station = ucase(trim(f[f_.station]));
             if (f_.station_drops_c) station = without_leading(station, 'C');
             station = without_leading(station, 'S');
-            // Every change of the station name opens a station, the first one
-            // also when it has no name.
-            if (station != current_station_) {
-                stations.add(station, to_single(val(f[f_.instrument_height])), "stazione");
-                current_station_ = station;
-            }
-            Reading& r = stations.back().add_reading();
+            Reading& r = stations_.at(stations, station, to_single(val(f[f_.instrument_height]))).add_reading();
             r.target_height = to_single(val(f[f_.target_height]));
             r.target = without_leading(f_.trim_point ? ucase(trim(f[f_.point])) : ucase(f[f_.point]), 'S');
             r.dist = to_single(val(f[f_.distance]));
@@ -90,7 +83,7 @@ public:
 
 private:
     const CommaFormat& f_;
-    std::optional<std::string> current_station_;
+    zeiss::StationRuns stations_;
 };
 
 void run_comma(ImportContext& ctx, const std::string& input_path, const CommaFormat& format)

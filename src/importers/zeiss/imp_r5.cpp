@@ -14,8 +14,6 @@ namespace qrb {
 
 namespace {
 
-constexpr const char* kTitle = "Importa file formato R5";
-
 constexpr long long kKindColumn = 17;
 constexpr long long kMarkerColumn = 20;  // one character; also the start of the 3-character code
 constexpr long long kCodeLength = 3;
@@ -68,9 +66,7 @@ private:
 
 void imp_r5(ImportContext& ctx, const std::string& input_path)
 {
-    CollectThenWrite frame(ctx.options, FailurePolicy::standard("R5", kTitle), "Importazione file formato R5",
-                           "Importazione file formato R5 (Zeiss elta 50)");
-    frame.book.title = "Importazione file R5";
+    CollectThenWrite frame = zeiss::fixed_column_frame(ctx.options, "R5", "Importazione file formato R5 (Zeiss elta 50)");
     R5Reader reader(chosen_survey_type(ctx.options));
     frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }

@@ -8,13 +8,12 @@
 #include "common/routines.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"
+#include "importers/zeiss/station_runs.hpp"
 #include "importers/zeiss/type_blocks.hpp"
 
 namespace qrb {
 
 namespace {
-
-constexpr const char* kTitle = "Importa file formato R5";
 
 constexpr long long kHeightLineColumn = 9;  // "INPUT"
 constexpr long long kStationColumn = 14;
@@ -43,12 +42,11 @@ public:
                 zeiss::read_heights(line, kHeights, heights_);
                 continue;
             }
-            const std::string station = leading_zero_name(mid(line, kStationColumn, kStationLength));
-            if (stations.empty() || stations.back().name != station)
-                stations.add(station, heights_.instrument, "stazione");
+            StationRecord& station =
+                stations_.at(stations, leading_zero_name(mid(line, kStationColumn, kStationLength)), heights_.instrument);
             std::string point = leading_zero_name(trim(mid(line, kPointColumn, kPointLength)));
             if (point.empty()) continue;
-            zeiss::add_reading(stations.back(), std::move(point), trim(mid(line, kCodeColumn, kCodeLength)),
+            zeiss::add_reading(station, std::move(point), trim(mid(line, kCodeColumn, kCodeLength)),
                                zeiss::read_blocks(line, kBlocks), heights_, type_);
         }
     }
@@ -56,15 +54,14 @@ public:
 private:
     SurveyType type_;
     zeiss::Heights heights_;
+    zeiss::StationRuns stations_;
 };
 
 }  // namespace
 
 void imp_r5_3600(ImportContext& ctx, const std::string& input_path)
 {
-    CollectThenWrite frame(ctx.options, FailurePolicy::standard("R5", kTitle), "Importazione file formato R5",
-                           "Importazione file formato R5 (Zeiss elta 50)");
-    frame.book.title = "Importazione file R5";
+    CollectThenWrite frame = zeiss::fixed_column_frame(ctx.options, "R5", "Importazione file formato R5 (Zeiss elta 50)");
     TrimbleReader reader(chosen_survey_type(ctx.options));
     frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }

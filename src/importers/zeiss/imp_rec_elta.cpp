@@ -5,12 +5,11 @@
 // a label beginning with H) adds a reading, opening a station whenever the
 // station column changes. The header is written first, the stations at the
 // end.
-#include <optional>
-
 #include "book/station_table.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"
+#include "importers/zeiss/station_runs.hpp"
 
 namespace qrb {
 
@@ -74,13 +73,7 @@ private:
     void add_reading(StationTable& stations, const std::string& line)
     {
         const std::string station = field(line, kNameColumns[german_ ? 1 : 0]);
-        // Every change of the station column opens a station, the first one
-        // also when it has no name.
-        if (station != current_station_) {
-            stations.add(station, instrument_height_, "stazione");
-            current_station_ = station;
-        }
-        Reading& r = stations.back().add_reading();
+        Reading& r = stations_.at(stations, station, instrument_height_).add_reading();
         r.target = field(line, kNameColumns[german_ ? 0 : 1]);
         if (r.target.empty()) r.target = "NON_VALIDO";
         r.code = field(line, kNote);
@@ -94,7 +87,7 @@ private:
     float target_height_ = 0;
     float instrument_height_ = 0;
     bool german_ = false;
-    std::optional<std::string> current_station_;
+    zeiss::StationRuns stations_;
 };
 
 }  // namespace

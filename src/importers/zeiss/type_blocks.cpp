@@ -81,6 +81,14 @@ void read_heights(std::string_view line, std::span<const HeightColumns> columns,
     }
 }
 
+CollectThenWrite fixed_column_frame(const ImportOptions& options, const std::string& format, std::string note)
+{
+    CollectThenWrite frame(options, FailurePolicy::standard(format, "Importa file formato " + format),
+                           "Importazione file formato " + format, std::move(note));
+    frame.book.title = "Importazione file " + format;
+    return frame;
+}
+
 void add_reading(StationRecord& station, std::string target, std::string code, const LineBlocks& blocks,
                  const Heights& heights, SurveyType type)
 {

@@ -18,6 +18,7 @@
 #include <string_view>
 
 #include "book/import_context.hpp"
+#include "book/station_table.hpp"
 #include "common/tables.hpp"
 
 namespace qrb::zeiss {
@@ -61,6 +62,11 @@ void read_heights(std::string_view line, std::span<const HeightColumns> columns,
 
 // Stores the blocks of one line into the reading, then recomputes it.
 void store_blocks(Reading& reading, std::span<const TypeBlock> blocks, const Heights& heights, SurveyType type);
+
+// The frame of the fixed-column converters of one format ("R5", "M5"): its
+// texts ("Importa file formato R5", "Importazione file formato R5", the book
+// title "Importazione file R5") and the book's note.
+CollectThenWrite fixed_column_frame(const ImportOptions& options, const std::string& format, std::string note);
 
 // Adds a reading of `target` to the station: its code ("nn" when empty), the
 // target height in force, then its blocks.
