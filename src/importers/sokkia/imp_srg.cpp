@@ -30,15 +30,6 @@ namespace {
 
 constexpr const char* kTitle = "Importa file Sokkia SRG";
 constexpr const char* kQuestionTitle = "Importa file SRG";
-constexpr const char* kProductName = "Quarel";
-// The known-point question: its lead, the product name, its tail.
-constexpr const char* kQuestionLead =
-    "Nel file SRG sono stati individuati dei punti noti sotto forma di coordinate, aggiungere tali punti alla "
-    "lista dei punti noti di ";
-constexpr const char* kQuestionTail =
-    " ? Se non si è sicuri sul sistema di riferimento scegliere no in quanto se questo risultasse errato "
-    "l'elaborazione genererebbe scarti elevati.";
-
 // Field numbers of a reading line: target, horizontal angle, vertical angle,
 // distance (0: always "INT"), target height, note.
 struct ReadingFields {
@@ -88,8 +79,7 @@ public:
         if (!header_.written() && c_.state.known_points.empty()) sokkia::nothing_found(c_);
         header_.write(c_.out);
         if (c_.state.known_points.empty()) return;
-        const std::string question = std::string(kQuestionLead) + kProductName + kQuestionTail;
-        if (c_.box(question, kQuestionTitle, Icon::Question, Buttons::YesNo) == kNo) return;
+        if (c_.box(known_points_question("SRG"), kQuestionTitle, Icon::Question, Buttons::YesNo) == kNo) return;
         for (const std::string& item : c_.state.known_points) {
             c_.out.tag("#passnoto#");
             c_.out.line(item);
