@@ -2,7 +2,9 @@
 
 #include "book/skeleton.hpp"
 
+#include <filesystem>
 #include <optional>
+#include <system_error>
 #include <utility>
 
 #include "common/failure.hpp"
@@ -96,6 +98,13 @@ void run_converter(ImportContext& ctx, const std::string& input_path, const Conv
 
         const std::optional<std::string> output = choose_output_file(ctx);
         if (!output) return;
+        // Opening the book would empty the recording it is made from.
+        std::error_code same_error;
+        if (std::filesystem::equivalent(input_path, *output, same_error)) {
+            ctx.ui.message_box(kBookOverRecording, spec.success_title.empty() ? kOlderTitle : spec.success_title,
+                               Icon::Exclamation);
+            return;
+        }
         out.emplace(*output, spec.book_at_end ? BookWriter::Open::AtClose : BookWriter::Open::AtStart);
         conv.emplace(ctx, *in, *out, spec);
 

@@ -58,6 +58,8 @@ inline constexpr const char* kSomeErrors = "Importazione avvenuta con alcuni err
 inline constexpr const char* kDataErrors = "Il file dati contiene degli errori, l'importazione non sarà completa.";
 inline constexpr const char* kNothingFound = "File non valido, importazione fallita.";
 inline constexpr const char* kImportedOk = "File importato con successo.";
+inline constexpr const char* kBookOverRecording =
+    "Il libretto QRB non può essere salvato sul file dello strumento da cui è ricavato: scegliere un altro nome.";
 inline constexpr const char* kUnexpectedTitle = "Errore inaspettato";
 inline constexpr const char* kOlderTitle = "Errore imprevisto";
 inline constexpr const char* kAttention = "Attenzione";

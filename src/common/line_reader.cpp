@@ -21,8 +21,15 @@ LineReader::~LineReader()
 bool LineReader::fill()
 {
     if (pos_ < len_) return true;
+    if (at_dos_mark_) return false;
     pos_ = 0;
     len_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+    if (end_at_dos_mark_) {
+        if (const void* mark = std::memchr(buffer_.data(), 0x1A, len_)) {
+            len_ = static_cast<std::size_t>(static_cast<const char*>(mark) - buffer_.data());
+            at_dos_mark_ = true;
+        }
+    }
     return len_ > 0;
 }
 

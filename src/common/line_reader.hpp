@@ -24,6 +24,9 @@ public:
     bool next_line(std::string& line);
     // The next byte, or -1 at the end.
     int read_byte();
+    // From now on a 0x1A byte (the DOS end-of-file mark) ends the input:
+    // nothing from it on is read.
+    void end_at_dos_mark() { end_at_dos_mark_ = true; }
 
 private:
     bool fill();
@@ -32,6 +35,8 @@ private:
     std::vector<char> buffer_;
     std::size_t pos_ = 0;
     std::size_t len_ = 0;
+    bool end_at_dos_mark_ = false;
+    bool at_dos_mark_ = false;  // the mark was met: nothing more to read
 };
 
 }  // namespace qrb

@@ -82,6 +82,10 @@ void imp_memotop_mmt(ImportContext& ctx, const std::string& input_path);
 void imp_memotop_mm2(ImportContext& ctx, const std::string& input_path);
 
 // Sokkia SDR, SRG and Reda (src/importers/sokkia)
+void imp_reda2(ImportContext& ctx, const std::string& input_path);
+void imp_sdr2x(ImportContext& ctx, const std::string& input_path);
+void imp_sdr33(ImportContext& ctx, const std::string& input_path);
+void imp_srg(ImportContext& ctx, const std::string& input_path);
 
 // Psion PStore, Kern, Ascodes, SetC and Tabula (src/importers/psion, kern,
 // sokkia/imp_setc.cpp, keyword)

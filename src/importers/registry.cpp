@@ -67,6 +67,10 @@ constexpr RegisteredConverter kConverters[] = {
     {"imp_memotop_mm2", &imp_memotop_mm2},
 
     // Sokkia SDR, SRG and Reda
+    {"imp_sdr2x", &imp_sdr2x},
+    {"imp_sdr33", &imp_sdr33},
+    {"imp_srg", &imp_srg},
+    {"imp_reda2", &imp_reda2},
 
     // Psion PStore, Kern, Ascodes, SetC and Tabula
     {"imp_sokkia_pstore", &imp_sokkia_pstore},

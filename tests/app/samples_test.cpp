@@ -112,6 +112,14 @@ const std::vector<SampleRow> kRows = {
     // Pentax and Memotop
 
     // Sokkia SDR, SRG and Reda
+    {"sokkia_sdr", {"Sokkia SDR (SDR33)"},
+     {"Importa file Sokkia SDR33", "Importazione file SDR33", "Attenzione", "Errore inaspettato"}},
+    {"sokkia_sdr", {"Sokkia SDR (SDR2x) (stazione e GPS)"},
+     {"Importa file Sokkia SDR2x", "Importazione file SDR2x", "Importa file SDR2x", "Attenzione",
+      "Errore inaspettato"}},
+    {"sokkia_sdr", {"Sokkia SRG"}, {"Importa file Sokkia SRG", "Importa file SRG", "Errore inaspettato"}},
+    {"sokkia_sdr", {"Sokkia Psion Reda II"},
+     {"Importa file dati Psion per Sokkia", "File dati Psion per Sokkia", "Errore inaspettato"}},
 
     // Psion PStore, Kern, Ascodes, SetC and Tabula
     {"sokkia_set", {"Sokkia SetC"}, {"Importa file Sokkia SetC", "Importazione file Sokkia SetC", "Errore inaspettato"}},
