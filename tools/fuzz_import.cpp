@@ -1,13 +1,12 @@
 // libFuzzer target for every converter that is built. The first input byte
-// is a list position (modulo the list's length); an entry without a
-// converter gives way to the next entry in list order that has one. The
-// other bytes are the recorder file, converted in command-line mode with the
-// scripted Ui's default answers.
+// picks a converter of the registry (modulo its length); the other bytes are
+// the recorder file, converted in command-line mode with the scripted Ui's
+// default answers.
 //
-// Seeds live in tests/fuzz_corpus/<converter>/. Before fuzzing they are
-// turned into inputs, each prefixed with the position of the first entry of
-// its converter:
-//   fuzz_import --prepare-corpus tests/fuzz_corpus OUT_DIR
+// Seeds are the files of tests/fuzz_corpus/<converter>/ and the inputs of the
+// golden cases, tests/golden/<converter>/<case>/input. Before fuzzing they
+// are turned into inputs, each prefixed with its converter's position:
+//   fuzz_import --prepare-corpus OUT_DIR tests/fuzz_corpus tests/golden
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -17,13 +16,13 @@
 #include <functional>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <unistd.h>
 
-#include "app/dispatch.hpp"
-#include "app/instrument_list.hpp"
 #include "book/import_context.hpp"
 #include "common/work_state.hpp"
 #include "importers/importers.hpp"
@@ -33,44 +32,49 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The entry that the first byte picks, or nothing when no converter is built.
-const qrb::InstrumentEntry* pick_entry(std::uint8_t byte)
+// The position of a converter in the registry, or nothing.
+std::optional<std::size_t> converter_position(std::string_view name)
 {
-    const auto list = qrb::instrument_list();
-    for (std::size_t k = 0; k < list.size(); ++k) {
-        const qrb::InstrumentEntry& entry = list[(byte + k) % list.size()];
-        if (qrb::find_converter(entry.converter)) return &entry;
-    }
-    return nullptr;
+    const auto converters = qrb::registered_converters();
+    for (std::size_t k = 0; k < converters.size(); ++k)
+        if (converters[k].name == name) return k;
+    return std::nullopt;
 }
 
-// Copies every seed of SEEDS/<converter>/ into OUT with its first byte.
-int prepare_corpus(const fs::path& seeds, const fs::path& out)
+// Copies a seed into OUT with its converter's position as first byte.
+void prepare_seed(const fs::path& seed, std::size_t position, const fs::path& out, const std::string& name)
+{
+    std::ifstream in(seed, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::ofstream o(out / name, std::ios::binary);
+    o.put(static_cast<char>(position));
+    o << bytes;
+}
+
+// Every file of ROOT/<converter>/, and every ROOT/<converter>/<case>/input.
+int prepare_corpus(const fs::path& out, const std::vector<fs::path>& roots)
 {
     fs::create_directories(out);
-    const auto list = qrb::instrument_list();
     int prepared = 0;
-    for (const auto& dir : fs::directory_iterator(seeds)) {
-        if (!dir.is_directory()) continue;
-        const std::string converter = dir.path().filename().string();
-        std::size_t position = list.size();
-        for (std::size_t k = 0; k < list.size(); ++k)
-            if (list[k].converter == converter) {
-                position = k;
-                break;
+    for (const fs::path& root : roots) {
+        for (const auto& dir : fs::directory_iterator(root)) {
+            if (!dir.is_directory()) continue;
+            const std::string converter = dir.path().filename().string();
+            const auto position = converter_position(converter);
+            if (!position) {
+                std::cerr << "fuzz_import: " << converter << " is not built, its seeds are left out\n";
+                continue;
             }
-        if (position == list.size() || !qrb::find_converter(converter)) {
-            std::cerr << "fuzz_import: " << converter << " is not built, its seeds are left out\n";
-            continue;
-        }
-        for (const auto& seed : fs::directory_iterator(dir.path())) {
-            if (!seed.is_regular_file()) continue;
-            std::ifstream in(seed.path(), std::ios::binary);
-            const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            std::ofstream o(out / (converter + "-" + seed.path().filename().string()), std::ios::binary);
-            o.put(static_cast<char>(position));
-            o << bytes;
-            ++prepared;
+            for (const auto& item : fs::directory_iterator(dir.path())) {
+                const std::string base = converter + "-" + root.filename().string() + "-" + item.path().filename().string();
+                if (item.is_regular_file()) {
+                    prepare_seed(item.path(), *position, out, base);
+                    ++prepared;
+                } else if (item.is_directory() && fs::is_regular_file(item.path() / "input")) {
+                    prepare_seed(item.path() / "input", *position, out, base);
+                    ++prepared;
+                }
+            }
         }
     }
     std::cerr << "fuzz_import: " << prepared << " seeds prepared in " << out.string() << "\n";
@@ -97,16 +101,17 @@ const fs::path& work_folder()
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    if (*argc == 4 && std::string_view((*argv)[1]) == "--prepare-corpus")
-        std::exit(prepare_corpus((*argv)[2], (*argv)[3]));
+    if (*argc >= 4 && std::string_view((*argv)[1]) == "--prepare-corpus")
+        std::exit(prepare_corpus((*argv)[2], std::vector<fs::path>(*argv + 3, *argv + *argc)));
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0) return 0;
-    const qrb::InstrumentEntry* entry = pick_entry(data[0]);
-    if (!entry) return 0;
+    const auto converters = qrb::registered_converters();
+    if (converters.empty()) return 0;
+    const qrb::RegisteredConverter& converter = converters[data[0] % converters.size()];
 
     const fs::path input = work_folder() / "input.dat";
     {
@@ -117,6 +122,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     qrb::test::ScriptedUi ui;
     const qrb::ImportOptions options;
     qrb::ImportContext ctx{state, ui, options, (work_folder() / "output.qrb").string()};
-    qrb::dispatch_import(ctx, entry->text, input.string());
+    converter.run(ctx, input.string());
     return 0;
 }

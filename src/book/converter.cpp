@@ -1,5 +1,7 @@
 #include "book/converter.hpp"
 
+#include "book/skeleton.hpp"
+
 #include <optional>
 #include <utility>
 
@@ -7,21 +9,32 @@
 
 namespace qrb {
 
-ConverterSpec streaming_spec(FailurePolicy failure, std::string success_title)
+Streaming::Streaming(FailurePolicy failure)
 {
-    ConverterSpec spec;
+    spec.success_title = failure.title;
     spec.failure = std::move(failure);
     spec.collect_then_write = false;
-    spec.clear_stations = false;
-    spec.scratch_lists = {};
-    spec.success_title = std::move(success_title);
-    return spec;
 }
 
-bool finish_with_trailer(Conversion& conv)
+void Streaming::run(ImportContext& ctx, const std::string& input_path, const ReadPhase& read,
+                    const OpenPhase& on_input_open) const
 {
-    write_trailer(conv.out);
-    return true;
+    run_converter(
+        ctx, input_path, spec,
+        [this, &read](Conversion& c) {
+            if (header) write_header(c.out, header->title, header->locality, header->survey_type, header->note);
+            read(c);
+        },
+        [this](Conversion& c) {
+            if (nothing_found_without_data && !c.data_written) {
+                c.out.discard();
+                c.box(kNothingFound, spec.success_title, Icon::Exclamation);
+                return false;
+            }
+            if (trailer) write_trailer(c.out);
+            return true;
+        },
+        on_input_open);
 }
 
 void end_without_records(Conversion& conv, const std::string& title, bool keep_header)
@@ -69,7 +82,8 @@ void report(Ui& ui, const FailurePolicy& policy, const RunError& e)
         }
         break;
     }
-    ui.message_box(unexpected_text(e.code(), e.description()), kUnexpectedTitle, Icon::Exclamation);
+    ui.message_box(unexpected_text(e.code(), e.description()),
+                   policy.unexpected_title.empty() ? kUnexpectedTitle : policy.unexpected_title, Icon::Exclamation);
 }
 
 }  // namespace
@@ -85,17 +99,13 @@ void run_converter(ImportContext& ctx, const std::string& input_path, const Conv
         in.emplace(input_path);
         if (on_input_open) on_input_open(ctx, *in);
         busy.emplace(ctx.ui);
-        if (spec.clear_stations) ctx.state.station_table.clear();
-        if (spec.clear_gnss) {
-            ctx.state.gnss_base_table.clear();
-            ctx.state.geo_point_table.clear();
-        }
-        for (int k : spec.scratch_lists) ctx.state.lista_pti.at(static_cast<std::size_t>(k)).clear();
+        // Nothing carries over from an earlier conversion.
+        ctx.state.clear_tables();
 
         const std::string& title = !spec.failure.title.empty() ? spec.failure.title : spec.success_title;
         const std::optional<std::string> output = choose_output_file(ctx, input_path, title);
         if (!output) return;
-        out.emplace(*output);
+        out.emplace(*output, spec.book_at_end ? BookWriter::Open::AtClose : BookWriter::Open::AtStart);
         conv.emplace(ctx, *in, *out, spec);
 
         bool cut_short = false;

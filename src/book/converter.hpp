@@ -1,11 +1,15 @@
 #pragma once
-// The skeleton every converter follows: open the input, busy pointer, empty
-// the tables, choose the output, read, write the end, success box, and one
-// exit that closes both files and restores the pointer. Failures are handled
-// by the converter's FailurePolicy.
+// What a converter's read step is given, and the frame of a converter that
+// writes the book as it reads. The frame of a converter that collects first
+// and writes at the end is CollectThenWrite (book/station_table.hpp).
+//
+// Both frames follow one skeleton (book/skeleton.hpp): open the input, busy
+// pointer, empty every table, choose the output, read, write the end, the
+// success box, and one exit that closes both files and restores the
+// pointer. Failures are handled by the converter's FailurePolicy.
 #include <functional>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "book/failure_policy.hpp"
 #include "book/import_context.hpp"
@@ -14,23 +18,20 @@
 
 namespace qrb {
 
+// What a frame hands to the skeleton.
 struct ConverterSpec {
     FailurePolicy failure;
     // Collect-then-write converters write nothing while reading; reading past
     // the end then writes what was collected completely.
     bool collect_then_write = true;
-    bool clear_stations = true;
-    bool clear_gnss = false;  // the GNSS base table and the geographic points
-    std::vector<int> scratch_lists{0};  // the scratch lists emptied at the start
     std::string success_text = kImportedOk;
     std::string success_title;
+    // The chosen book is written only when the conversion ends: a failure
+    // before then leaves an existing file as it was.
+    bool book_at_end = false;
 };
 
-// A converter that writes the book as it reads: it uses no tables, and
-// what it wrote before a failure stays in the output.
-ConverterSpec streaming_spec(FailurePolicy failure, std::string success_title);
-
-// One running conversion, handed to the converter's phases.
+// One running conversion, handed to the converter's steps.
 class Conversion {
 public:
     Conversion(ImportContext& context, LineReader& input, BookWriter& output, const ConverterSpec& converter_spec)
@@ -46,6 +47,8 @@ public:
     LineReader& in;
     BookWriter& out;
     const ConverterSpec& spec;
+    // A streaming converter sets it when it writes a station or a reading.
+    bool data_written = false;
 
     // Shows a box; a Yes/No answer is kept in state.msgbox_answer.
     int box(const std::string& text, const std::string& title, Icon icon, Buttons buttons = Buttons::Ok);
@@ -59,19 +62,38 @@ void end_without_records(Conversion& conv, const std::string& title, bool keep_h
 
 // Reads the input (and, in streaming converters, writes as it goes).
 using ReadPhase = std::function<void(Conversion&)>;
-// Writes the end of the book; returns false when nothing was written (the
-// nothing-found box was shown), so that no success box follows.
-using FinishPhase = std::function<bool(Conversion&)>;
-// The end of a streaming converter's book: the trailer.
-bool finish_with_trailer(Conversion& conv);
 // Runs right after the input is opened, before the busy pointer and the
 // output choice (there is no output yet).
 using OpenPhase = std::function<void(ImportContext&, LineReader&)>;
 
-void run_converter(ImportContext& ctx, const std::string& input_path, const ConverterSpec& spec,
-                   const ReadPhase& read, const FinishPhase& finish, const OpenPhase& on_input_open = {});
+// The five header lines of a book.
+struct BookHeader {
+    std::string title;
+    std::string locality = "Nessuna";
+    std::string survey_type;
+    std::string note;
+};
 
-// Ends a conversion at once from inside a phase, after the converter showed
+// The frame of a converter that writes the book as it reads: the header
+// (when given here; otherwise the read step writes it), the read step, the
+// trailer at the normal end (unless `trailer` is off), then the success box.
+// What was written before a failure stays in the output.
+struct Streaming {
+    // The failure handling; its title is also the success box's title.
+    explicit Streaming(FailurePolicy failure);
+    void run(ImportContext& ctx, const std::string& input_path, const ReadPhase& read,
+             const OpenPhase& on_input_open = {}) const;
+
+    ConverterSpec spec;
+    std::optional<BookHeader> header;
+    bool trailer = true;
+    // A book without data (no station or reading written) is no book: the
+    // output is emptied and the nothing-found box, titled as the success
+    // box, comes instead of the success box.
+    bool nothing_found_without_data = false;
+};
+
+// Ends a conversion at once from inside a step, after the converter showed
 // its own message: both files are closed, nothing more is written or shown.
 struct StopConversion {};
 

@@ -76,7 +76,8 @@ FailurePolicy FailurePolicy::resuming()
 
 std::string malformed_text(const FailurePolicy& policy)
 {
-    return "Il file " + policy.format_name + " risulta non conforme alle specifiche, l'importazione è impossibile";
+    const std::string& word = policy.malformed_format_name.empty() ? policy.format_name : policy.malformed_format_name;
+    return "Il file " + word + " risulta non conforme alle specifiche, l'importazione è impossibile";
 }
 
 std::string station_without_readings_text(const FailurePolicy& policy, const std::string& station_name_utf8)

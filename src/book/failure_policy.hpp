@@ -26,6 +26,11 @@ struct FailurePolicy {
     bool names_station = false;  // the station-without-readings text names the station
     std::string format_name;   // "GSI" in "Il file GSI risulta non conforme ..."
     std::string title;         // the converter's box title
+    // The title of the "Errore codice" box, when it is not "Errore inaspettato".
+    std::string unexpected_title;
+    // Where a converter's texts differ from case to case (empty: as above):
+    std::string malformed_format_name;  // the format's word in the malformed-line text
+    std::string subscript_title;        // the title of the station-without-readings box
 
     // The standard handling and its reduced forms. Other names in use for
     // them: "conversion_errors_common" and "full form" are the standard
@@ -53,6 +58,8 @@ inline constexpr const char* kSomeErrors = "Importazione avvenuta con alcuni err
 inline constexpr const char* kDataErrors = "Il file dati contiene degli errori, l'importazione non sarà completa.";
 inline constexpr const char* kNothingFound = "File non valido, importazione fallita.";
 inline constexpr const char* kImportedOk = "File importato con successo.";
+inline constexpr const char* kBookOverRecording =
+    "Il libretto QRB non può essere salvato sul file dello strumento da cui è ricavato: scegliere un altro nome.";
 inline constexpr const char* kUnexpectedTitle = "Errore inaspettato";
 inline constexpr const char* kOlderTitle = "Errore imprevisto";
 inline constexpr const char* kAttention = "Attenzione";

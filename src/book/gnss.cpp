@@ -62,8 +62,10 @@ void write_gnss_bases(Conversion& conv, const GnssBookOptions& options)
         }
         write_gnss_base_block(conv.out, base,
                               options.current_date_time ? gnss_date_time(conv.ctx.now()) : options.date_time);
-        for (const GnssVector& vector : base.vectors)
+        for (const GnssVector& vector : base.vectors) {
+            if (options.skip_null_vectors && vector.dx == 0 && vector.dy == 0 && vector.dz == 0) continue;
             conv.out.line(vector_line(vector, options.shape, options.tail, conv.options.op_note));
+        }
     }
 }
 
@@ -90,6 +92,14 @@ void write_geo_points(Conversion& conv)
     for (const GeoPointRecord& point : conv.state.geo_point_table) {
         conv.out.tag("#passll#");
         conv.out.line(geo_point_line(point));
+    }
+}
+
+void write_geo_point_lines(Conversion& conv, const std::vector<std::string>& lines)
+{
+    for (const std::string& line : lines) {
+        conv.out.tag("#passll#");
+        conv.out.line(line);
     }
 }
 

@@ -5,6 +5,7 @@
 // trailer. Both plug into write_station_table.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "book/station_table.hpp"
 #include "common/tables.hpp"
@@ -46,6 +47,9 @@ struct GnssBookOptions {
     // conversion, taken when each block is written.
     GnssDateTime date_time{"11/10/2009", "13:13"};
     bool current_date_time = false;
+    // A vector whose dX, dY and dZ are all 0 is left out (its base's block
+    // is still written).
+    bool skip_null_vectors = false;
 };
 
 // The tag line and the 14 value lines of one base; the coordinates and the
@@ -69,5 +73,8 @@ std::string geo_point_line(const GeoPointRecord& point);
 
 // Every geographic point as a "#passll#" item, in table order.
 void write_geo_points(Conversion& conv);
+
+// Finished geographic point lines, each as a "#passll#" item, in order.
+void write_geo_point_lines(Conversion& conv, const std::vector<std::string>& lines);
 
 }  // namespace qrb

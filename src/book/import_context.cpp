@@ -3,6 +3,7 @@
 #include <ctime>
 #include <filesystem>
 
+#include "book/failure_policy.hpp"
 #include "common/text.hpp"
 
 namespace qrb {
@@ -16,11 +17,31 @@ LocalDateTime ImportContext::now() const
     return LocalDateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min};
 }
 
+SurveyType chosen_survey_type(const ImportOptions& options)
+{
+    if (options.tipo_od) return SurveyType::ReducedHeight;
+    if (options.tipo_iz) return SurveyType::SlopeZenith;
+    return SurveyType::Neither;
+}
+
+SurveyType survey_type_iz_else_od(const ImportOptions& options)
+{
+    return options.tipo_iz ? SurveyType::SlopeZenith : SurveyType::ReducedHeight;
+}
+
+std::string_view survey_type_text(SurveyType type)
+{
+    switch (type) {
+    case SurveyType::SlopeZenith: return "IZ";
+    case SurveyType::ReducedHeight: return "OD";
+    case SurveyType::Neither: break;
+    }
+    return {};
+}
+
 std::string survey_type(const ImportOptions& options)
 {
-    if (options.tipo_od) return "OD";
-    if (options.tipo_iz) return "IZ";
-    return {};
+    return std::string(survey_type_text(chosen_survey_type(options)));
 }
 
 namespace {
@@ -46,7 +67,7 @@ std::optional<std::string> choose_output_file(ImportContext& ctx, const std::str
     // The recording is never emptied to make room for its own book.
     auto names_input = [&](const std::string& path) {
         if (input_path.empty() || !same_file(path, input_path)) return false;
-        ctx.ui.message_box(kBookIsInput, title, Icon::Exclamation);
+        ctx.ui.message_box(kBookOverRecording, title, Icon::Exclamation);
         return true;
     };
 

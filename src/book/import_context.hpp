@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/work_state.hpp"
 #include "platform/ui.hpp"
@@ -41,7 +42,20 @@ struct ImportContext {
     LocalDateTime now() const;
 };
 
-// "OD" when tipo_od is chosen, else "IZ" when tipo_iz is, else empty.
+// The survey type the window's options choose: slope distance and zenith
+// ("IZ"), reduced distance and height difference ("OD"), or neither (the
+// window always chooses one; a converter's caller may choose none).
+enum class SurveyType { SlopeZenith, ReducedHeight, Neither };
+
+// ReducedHeight when tipo_od is chosen, else SlopeZenith when tipo_iz is,
+// else Neither.
+SurveyType chosen_survey_type(const ImportOptions& options);
+// The rule of the converters that look at tipo_iz alone: SlopeZenith when it
+// is chosen, else ReducedHeight (never Neither).
+SurveyType survey_type_iz_else_od(const ImportOptions& options);
+// The "#tipo#" value: "IZ", "OD" or empty.
+std::string_view survey_type_text(SurveyType type);
+// The "#tipo#" value of the options: "OD", "IZ" or empty.
 std::string survey_type(const ImportOptions& options);
 
 // The survey-book path: the command-line path unchanged, or the notice box
@@ -53,8 +67,5 @@ std::string survey_type(const ImportOptions& options);
 // is returned.
 std::optional<std::string> choose_output_file(ImportContext& ctx, const std::string& input_path = {},
                                               const std::string& title = {});
-
-inline constexpr const char* kBookIsInput =
-    "Il libretto non può sostituire il file dello strumento: scegliere un altro nome.";
 
 }  // namespace qrb

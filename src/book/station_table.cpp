@@ -1,5 +1,8 @@
 #include "book/station_table.hpp"
 
+#include "book/extra_tags.hpp"
+#include "book/skeleton.hpp"
+
 #include "common/failure.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
@@ -11,11 +14,10 @@ namespace {
 bool nothing_found(const WorkState& state, const StationTableOptions& options)
 {
     using NF = StationTableOptions::NothingFound;
-    if (options.nothing_found_needs_list1_empty && !state.lista_pti[1].empty()) return false;
     if (options.found_elsewhere && options.found_elsewhere(state)) return false;
     const NF test = options.nothing_found;
     const bool no_stations = state.station_table.empty();
-    const bool no_known = state.lista_pti[0].empty();
+    const bool no_known = state.known_points.empty();
     const bool no_bases = state.gnss_base_table.empty();
     const bool no_geo = state.geo_point_table.empty();
     switch (test) {
@@ -57,50 +59,89 @@ void write_station_block(Conversion& conv, const StationRecord& station, const S
     }
 }
 
+namespace {
+
+// A station without readings that is left out of the book: reported as the
+// options say (a failure without a case of its own ends the conversion).
+void report_left_out(Conversion& conv, const StationRecord& station, const StationTableOptions& options)
+{
+    const FailurePolicy& policy = conv.spec.failure;
+    if (options.empty_station == StationTableOptions::EmptyStation::OwnWarning) {
+        conv.box(options.empty_station_text, kAttention, Icon::Exclamation);
+    } else if (policy.subscript) {
+        conv.box(station_without_readings_text(policy, cp1252_to_utf8(station.name)),
+                 policy.subscript_title.empty() ? policy.title : policy.subscript_title, Icon::Exclamation);
+    } else {
+        fail(kSubscript);
+    }
+}
+
+bool written_as_block(const StationRecord& station, const StationTableOptions& options)
+{
+    return !station.readings.empty() ||
+           (options.empty_station == StationTableOptions::EmptyStation::BareBlock && station.readings_sized);
+}
+
+// Every station is left out and there is nothing else to write.
+bool all_left_out(const WorkState& state, const StationTableOptions& options)
+{
+    if (!state.known_points.empty() || !state.gnss_base_table.empty() || !state.geo_point_table.empty()) return false;
+    if (options.found_elsewhere && options.found_elsewhere(state)) return false;
+    for (const StationRecord& station : state.station_table)
+        if (written_as_block(station, options)) return false;
+    return true;
+}
+
+}  // namespace
+
 bool write_station_table(Conversion& conv, const StationTableOptions& options)
 {
-    using ES = StationTableOptions::EmptyStation;
     WorkState& state = conv.state;
     if (nothing_found(state, options)) {
         end_without_records(conv, options.nothing_found_title, options.header_written);
+        return false;
+    }
+    if (options.all_left_out_is_nothing_found && all_left_out(state, options)) {
+        for (const StationRecord& station : state.station_table) report_left_out(conv, station, options);
+        conv.box(kNothingFound, options.nothing_found_title, Icon::Exclamation);
         return false;
     }
     if (!options.header_written)
         write_header(conv.out, options.title, options.locality, options.survey_type, options.note);
     if (options.write_gnss_bases) options.write_gnss_bases(conv);
 
-    const FailurePolicy& policy = conv.spec.failure;
     for (const StationRecord& station : state.station_table) {
-        if (station.readings.empty()) {
-            if (options.empty_station == ES::BareBlock && station.readings_sized) {
-                write_station_block(conv, station, options);
-            } else if (options.empty_station == ES::OwnWarning) {
-                conv.box(options.empty_station_text, kAttention, Icon::Exclamation);
-            } else if (policy.subscript) {
-                conv.box(station_without_readings_text(policy, cp1252_to_utf8(station.name)), policy.title,
-                         Icon::Exclamation);
-            } else {
-                // Without a case of its own the failure ends the conversion.
-                fail(kSubscript);
-            }
-            continue;
-        }
-        write_station_block(conv, station, options);
+        if (written_as_block(station, options))
+            write_station_block(conv, station, options);
+        else
+            report_left_out(conv, station, options);
     }
 
+    const ExtraTags* extra = options.extra_tags;
+    if (extra) write_alignments(conv.out, extra->alignments);
     if (options.known_points)
-        for (const std::string& item : state.lista_pti[0]) {
+        for (const std::string& item : state.known_points) {
             conv.out.tag("#passnoto#");
             conv.out.line(item);
         }
+    if (extra) write_levels(conv.out, extra->levels);
     if (options.write_geo_points) options.write_geo_points(conv);
+    if (extra) {
+        write_reference_points(conv.out, extra->reference_points);
+        write_image_folder(conv.out, extra->image_folder);
+    }
     // Every station without readings, every base without vectors: nothing
     // was found after all.
     if (!conv.out.has_records()) {
         end_without_records(conv, options.nothing_found_title, options.header_written);
         return false;
     }
-    write_trailer(conv.out);
+    if (options.origin_line.empty()) {
+        write_trailer(conv.out);
+    } else {
+        conv.out.tag("#origine#");
+        conv.out.line(options.origin_line);
+    }
     return true;
 }
 
@@ -119,7 +160,14 @@ void CollectThenWrite::run(ImportContext& ctx, const std::string& input_path, co
                            const OpenPhase& on_input_open) const
 {
     run_converter(
-        ctx, input_path, spec, read, [this](Conversion& c) { return write_station_table(c, book); }, on_input_open);
+        ctx, input_path, spec, read,
+        [this](Conversion& c) {
+            if (!before_writing) return write_station_table(c, book);
+            StationTableOptions learnt = book;
+            before_writing(learnt);
+            return write_station_table(c, learnt);
+        },
+        on_input_open);
 }
 
 }  // namespace qrb

@@ -1,12 +1,15 @@
 #pragma once
 // Writing a collect-then-write conversion: header, GNSS bases, stations with
-// their readings, known points, geographic points, trailer.
+// their readings, alignments, known points, levels, geographic points,
+// reference points, image folder, trailer (the extra tags when set).
 #include <functional>
 #include <string>
 
 #include "book/converter.hpp"
 
 namespace qrb {
+
+struct ExtraTags;
 
 struct StationTableOptions {
     // Header values (survey-book text).
@@ -24,8 +27,8 @@ struct StationTableOptions {
         StationsBasesKnownGeoPoints,   // ... and no geographic point
     };
     NothingFound nothing_found = NothingFound::Stations;
-    bool nothing_found_needs_list1_empty = false;  // scratch list 1 counts as something found too
-    std::function<bool(const WorkState&)> found_elsewhere;  // what else a converter counts as found
+    // What else a converter counts as found (its own lists, for example).
+    std::function<bool(const WorkState&)> found_elsewhere;
     std::string nothing_found_title;  // the box title (UTF-8)
 
     // Field 6 of a reading line from the reading's code or its note; field 7
@@ -45,31 +48,46 @@ struct StationTableOptions {
     enum class EmptyStation { PolicyMessage, OwnWarning, BareBlock };
     EmptyStation empty_station = EmptyStation::PolicyMessage;
     std::string empty_station_text;  // for OwnWarning (UTF-8)
+    // A book whose stations are all left out, with nothing else to write,
+    // holds no data: after the stations' own messages, the nothing-found box
+    // follows instead of the book (no success box).
+    bool all_left_out_is_nothing_found = false;
 
-    bool known_points = false;  // write scratch list 0 as "#passnoto#" items
+    bool known_points = false;  // write state.known_points as "#passnoto#" items
+    // The line after "#origine#", when it is not "0|0|0|" (a converter that
+    // writes its base coordinates there).
+    std::string origin_line;
 
     // The GNSS sections, written by their own routines (book/gnss.hpp:
     // gnss_bases_writer and write_geo_points).
     std::function<void(Conversion&)> write_gnss_bases;   // after the header
     std::function<void(Conversion&)> write_geo_points;   // after the known points
+
+    // Alignments, levels, reference points and the image folder
+    // (book/extra_tags.hpp), each written at its place; none when not set.
+    const ExtraTags* extra_tags = nullptr;
 };
 
 // Writes the book; returns false (after the nothing-found box, with the
 // output left empty) when nothing was collected.
 bool write_station_table(Conversion& conv, const StationTableOptions& options);
 
-// The frame most collect-then-write converters share: the failure handling,
-// whose title is also the success title; the book's title, also the title of
-// the nothing-found box; the survey type of the window's options; the note.
-// The rest of `spec` and `book` can be changed before run().
+// The frame of a collect-then-write converter: the read step fills the
+// tables, then the book is written by write_station_table. Given: the
+// failure handling, whose title is also the success title; the book's title,
+// also the title of the nothing-found box; the survey type of the window's
+// options; the note. The rest of `spec` and `book` can be changed before
+// run().
 struct CollectThenWrite {
     CollectThenWrite(const ImportOptions& options, FailurePolicy failure, std::string book_title, std::string note);
-    // run_converter with write_station_table as the end.
     void run(ImportContext& ctx, const std::string& input_path, const ReadPhase& read,
              const OpenPhase& on_input_open = {}) const;
 
     ConverterSpec spec;
     StationTableOptions book;
+    // Header values learnt while reading (a job name, for example): called
+    // with a copy of `book` right before it is written.
+    std::function<void(StationTableOptions&)> before_writing;
 };
 
 // One "#stazione#" block: tag, name, height, note and the reading lines.

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <system_error>
 
 #include "common/failure.hpp"
 #include "common/number.hpp"
@@ -9,9 +10,14 @@
 
 namespace qrb {
 
-BookWriter::BookWriter(const std::string& path) : path_(path)
+BookWriter::BookWriter(const std::string& path, Open when) : path_(path), deferred_(when == Open::AtClose)
 {
-    file_ = std::fopen(path.c_str(), "wb");
+    if (!deferred_) open();
+}
+
+void BookWriter::open()
+{
+    file_ = std::fopen(path_.c_str(), "wb");
     if (!file_) fail_on_book(errno == ENOENT || errno == ENOTDIR ? kPathNotFound : kPathFileAccess);
 }
 
@@ -38,24 +44,13 @@ bool record_tag(std::string_view text)
 }
 }  // namespace
 
-void BookWriter::discard()
-{
-    buffer_.clear();
-    records_ = false;
-    if (!file_) return;
-    // Back to the start, then cut; a failure shows when the book is closed.
-    std::rewind(file_);
-    std::error_code ec;
-    std::filesystem::resize_file(path_, 0, ec);
-    if (ec) failed_ = true;
-}
 void BookWriter::line(std::string_view text)
 {
-    if (!file_) return;
+    if (!file_ && !deferred_) return;
     if (!records_ && record_tag(text)) records_ = true;
     buffer_.append(text);
     buffer_.append("\r\n");
-    if (buffer_.size() >= kFlushSize) flush();
+    if (file_ && buffer_.size() >= kFlushSize) flush();
 }
 
 void BookWriter::flush()
@@ -72,8 +67,24 @@ void BookWriter::value(std::string_view text)
         line(field_text(text));
 }
 
+void BookWriter::discard()
+{
+    buffer_.clear();
+    records_ = false;
+    if (!file_) return;
+    std::fflush(file_);
+    std::error_code error;
+    std::filesystem::resize_file(path_, 0, error);
+    if (error) failed_ = true;
+    std::rewind(file_);
+}
+
 void BookWriter::close()
 {
+    if (deferred_) {
+        deferred_ = false;
+        open();
+    }
     if (!file_) return;
     flush();
     const bool bad = std::fclose(file_) != 0 || failed_;
@@ -140,6 +151,16 @@ std::string known_point_line(std::string_view name, double east, double north, d
     RecordLine r;
     r.text(name).dbl(east).dbl(north).dbl(height).text(note).literal("NN").empty();
     return r.str();
+}
+
+std::string known_points_question(std::string_view format_word)
+{
+    return "Nel file " + std::string(format_word) +
+           " sono stati individuati dei punti noti sotto forma di coordinate, aggiungere tali punti alla lista dei "
+           "punti noti di " +
+           kProductName +
+           " ? Se non si è sicuri sul sistema di riferimento scegliere no in quanto se questo risultasse errato "
+           "l'elaborazione genererebbe scarti elevati.";
 }
 
 std::string book_text(std::string_view utf8) { return utf8_to_cp1252(utf8); }

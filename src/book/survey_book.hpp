@@ -9,12 +9,15 @@
 
 namespace qrb {
 
-// Writes the lines of one survey book. Opening creates or empties the file.
-// Failures name the book's path in their description.
+// Writes the lines of one survey book. Opening creates or empties the file;
+// a book written at close leaves the file untouched until close() and, when
+// the conversion ends without close(), altogether. Failures name the book's
+// path in their description.
 class BookWriter {
 public:
+    enum class Open { AtStart, AtClose };
     // Fails with a path error (75 or 76) when the file cannot be created.
-    explicit BookWriter(const std::string& path);
+    explicit BookWriter(const std::string& path, Open when = Open::AtStart);
     ~BookWriter();
     BookWriter(const BookWriter&) = delete;
     BookWriter& operator=(const BookWriter&) = delete;
@@ -29,16 +32,18 @@ public:
     // True once a record was written: any tag line ("#...#") but those of
     // the header and the trailer (a station, a known point, a GNSS block ...).
     bool has_records() const { return records_; }
-    // Empties the book: what was written so far is dropped.
-    void discard();
     // Flushes and closes; a write that failed (a full disk) fails here (61).
     void close();
+    // Drops every line written so far: the file is left empty.
+    void discard();
 
 private:
+    void open();
     void flush();
     [[noreturn]] void fail_on_book(int code) const;
 
     std::string path_;
+    bool deferred_ = false;  // the file is opened at close()
     std::FILE* file_ = nullptr;
     bool records_ = false;
     std::string buffer_;  // lines not yet handed to the file
@@ -80,6 +85,13 @@ std::string reading_line(const Reading& reading, std::string_view field6, std::s
 // A known-point line in its common form: name, east, north, height, note,
 // "NN" and an empty seventh field.
 std::string known_point_line(std::string_view name, double east, double north, double height, std::string_view note);
+
+// The product's name, as its version data give it; some messages name it.
+inline constexpr const char* kProductName = "Quarel";
+
+// The question whether the known points found in a file are added to the
+// book (UTF-8), naming the file's format ("MM2").
+std::string known_points_question(std::string_view format_word);
 
 // A literal of the source code (UTF-8) as survey-book text (Windows-1252).
 std::string book_text(std::string_view utf8);

@@ -26,22 +26,36 @@ std::size_t find_folded(std::string_view haystack, std::string_view needle)
 
 }  // namespace
 
-void split_fields(WorkState& state, std::string_view separator)
+std::string_view Fields::operator[](std::size_t k) const
 {
-    for (auto& f : state.line_fields) f.clear();
-    std::string_view rest = state.work_line;
-    for (std::size_t k = 1; k <= 22; ++k) {
+    if (k > kMax) fail(kSubscript);
+    return fields_[k];
+}
+
+Fields Fields::trimmed() const
+{
+    Fields out = *this;
+    for (std::size_t k = 1; k <= kMax; ++k) out.fields_[k] = trim_view(fields_[k]);
+    return out;
+}
+
+Fields split_fields(std::string_view line, std::string_view separator)
+{
+    Fields f;
+    std::string_view rest = line;
+    for (std::size_t k = 1; k <= Fields::kMax; ++k) {
         const auto pos = find_folded(rest, separator);
         if (pos == std::string_view::npos) break;
-        state.line_fields[k].assign(rest.substr(0, pos));
+        f.fields_[k] = rest.substr(0, pos);
+        f.count_ = k;
         rest.remove_prefix(pos + 1);
         if (rest.empty()) break;
     }
+    return f;
 }
 
-void normalize_name(WorkState& state, std::string& name)
+std::string normalize_name(std::string_view name)
 {
-    state.normalized_name.clear();
     std::string out = trim(name);
     for (auto& c : out) {
         if (c == ',') c = '.';
@@ -49,8 +63,18 @@ void normalize_name(WorkState& state, std::string& name)
         else if (c == '#') c = '*';
         else if (c == ' ') c = '_';
     }
-    name = out;
-    state.normalized_name = out;
+    return out;
+}
+
+std::string leading_zero_name(std::string_view text)
+{
+    std::string name(text);
+    for (auto& c : name)
+        if (c == '0') c = ' ';
+    name = ltrim(name);
+    for (auto& c : name)
+        if (c == ' ') c = '0';
+    return name;
 }
 
 std::string format_padded(double value, std::string_view mask, int width)
@@ -58,11 +82,6 @@ std::string format_padded(double value, std::string_view mask, int width)
     std::string out = replace_all(format_with_mask(value, mask), ",", ".");
     if (width > 0 && out.size() < static_cast<std::size_t>(width)) out.append(static_cast<std::size_t>(width) - out.size(), ' ');
     return out;
-}
-
-void trim_fields(WorkState& state)
-{
-    for (std::size_t k = 1; k <= 22; ++k) state.line_fields[k] = trim(state.line_fields[k]);
 }
 
 bool find_in_string_array(const std::vector<std::string>& list, std::string_view text)

@@ -1,7 +1,9 @@
 #pragma once
 // Text routines shared by the converters.
+#include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/work_state.hpp"
 
@@ -9,21 +11,45 @@ namespace qrb {
 
 class Shell;
 
-// Splits state.work_line at `separator` (found without regard to case) into
-// line_fields 1..22; text after the last separator is not stored. Only the
-// separator's first character is dropped after each field.
-void split_fields(WorkState& state, std::string_view separator);
+// Fields 1..22 of a line cut at a separator, as views into the line: the
+// line must outlive them. Field 0 and fields that were not found are empty.
+class Fields {
+public:
+    static constexpr std::size_t kMax = 22;
 
-// Trims a name and replaces "," by ".", "|" by "\", "#" by "*" and " " by
-// "_"; the result is also kept in state.normalized_name.
-void normalize_name(WorkState& state, std::string& name);
+    // Field k (0..22); beyond 22 fails with index out of range (9).
+    std::string_view operator[](std::size_t k) const;
+    // How many fields were found.
+    std::size_t count() const { return count_; }
+    // The same fields with blanks trimmed at both ends.
+    Fields trimmed() const;
+
+private:
+    friend Fields split_fields(std::string_view line, std::string_view separator);
+    std::array<std::string_view, kMax + 1> fields_{};
+    std::size_t count_ = 0;
+};
+
+// Cuts a line at `separator` (found without regard to case) into fields
+// 1..22; text after the last separator is not stored. Only the separator's
+// first character is dropped after each field.
+Fields split_fields(std::string_view line, std::string_view separator);
+// The fields would point into a temporary.
+Fields split_fields(std::string&& line, std::string_view separator) = delete;
+
+// A name trimmed, with "," replaced by ".", "|" by "\", "#" by "*" and " " by
+// "_".
+std::string normalize_name(std::string_view name);
+
+// The leading-zero rule of names, on the text as given: every "0" becomes a
+// blank, the leading blanks go, every remaining blank becomes "0" ("0012"
+// gives "12", "1 2" gives "102", "12  " gives "1200"); only zeros and blanks
+// give the empty name.
+std::string leading_zero_name(std::string_view text);
 
 // A value formatted with a mask, "," replaced by ".", padded with blanks on
 // the right up to `width` (0: no padding).
 std::string format_padded(double value, std::string_view mask, int width);
-
-// Trims line_fields 1..22; element 0 is left alone.
-void trim_fields(WorkState& state);
 
 // True when an element from position 1 on equals `text` without regard to case.
 bool find_in_string_array(const std::vector<std::string>& list, std::string_view text);

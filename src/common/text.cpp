@@ -35,13 +35,15 @@ unsigned char lower_byte(unsigned char c)
 
 }  // namespace
 
-std::string trim(std::string_view s)
+std::string_view trim_view(std::string_view s)
 {
     const auto b = s.find_first_not_of(' ');
     if (b == std::string_view::npos) return {};
     const auto e = s.find_last_not_of(' ');
-    return std::string(s.substr(b, e - b + 1));
+    return s.substr(b, e - b + 1);
 }
+
+std::string trim(std::string_view s) { return std::string(trim_view(s)); }
 
 std::string ltrim(std::string_view s)
 {

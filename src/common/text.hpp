@@ -10,6 +10,8 @@ namespace qrb {
 std::string trim(std::string_view s);
 std::string ltrim(std::string_view s);
 std::string rtrim(std::string_view s);
+// The trimmed part of `s`, as a view into it.
+std::string_view trim_view(std::string_view s);
 
 // At most `length` characters from 1-based `start`; a range past the end
 // gives what exists. A start below 1 or a negative length fails with

@@ -17,7 +17,7 @@ std::optional<std::string> CommandTable::description_at(int position) const
 
 namespace {
 
-std::vector<CommandEntry> read_command_file(WorkState& state, const std::string& path)
+std::vector<CommandEntry> read_command_file(const std::string& path)
 {
     std::vector<CommandEntry> read;
     std::error_code ec;
@@ -34,22 +34,22 @@ std::vector<CommandEntry> read_command_file(WorkState& state, const std::string&
     (void)in->read_line();  // the two header lines
     (void)in->read_line();
     while (read.size() < kMaxCommands && !in->at_end()) {
-        state.work_line = in->read_line() + ",";
-        split_fields(state, ",");
-        if (state.line_fields[1].empty()) break;
-        read.push_back({state.line_fields[1], state.line_fields[2]});
+        const std::string line = in->read_line() + ",";
+        const Fields f = split_fields(line, ",");
+        if (f[1].empty()) break;
+        read.push_back({std::string(f[1]), std::string(f[2])});
     }
     return read;
 }
 
 }  // namespace
 
-void leggi_comandi(WorkState& state, Ui& ui, const std::string& program_folder, const std::string& name,
+void leggi_comandi(Ui& ui, const std::string& program_folder, const std::string& name,
                    CommandTable& table)
 {
     table.commands.clear();
     try {
-        table.commands = read_command_file(state, path_in(program_folder, name));
+        table.commands = read_command_file(path_in(program_folder, name));
     } catch (const RunError& e) {
         if (e.code() == kFileNotFound || e.code() == kPastEndOfInput) return;
         ui.message_box(handler_error_text(e.code(), e.description()), "Errore su leggi_comandi", Icon::Exclamation);

@@ -35,7 +35,7 @@ struct CommandTable {
 // first line whose command is empty. A missing file, or one that ends
 // within its header, gives an empty table without a message; any other
 // failure shows "Errore su leggi_comandi" and leaves the table empty.
-void leggi_comandi(WorkState& state, Ui& ui, const std::string& program_folder, const std::string& name,
+void leggi_comandi(Ui& ui, const std::string& program_folder, const std::string& name,
                    CommandTable& table);
 
 }  // namespace qrb

@@ -12,7 +12,7 @@ SerialSection::SerialSection(Env env)
 
 void SerialSection::load_commands(const std::string& file_name)
 {
-    leggi_comandi(env_.state, env_.ui, env_.program_folder, file_name, commands_);
+    leggi_comandi(env_.ui, env_.program_folder, file_name, commands_);
 }
 
 std::optional<std::string> SerialSection::command_description(int list_position) const

@@ -7,6 +7,7 @@
 
 #include <sys/wait.h>
 
+#include "support/book_parts.hpp"
 #include "support/harness.hpp"
 
 namespace qrb {
@@ -67,9 +68,7 @@ std::string book(const std::string& type, const std::string& field7, const std::
                  "101|" + values + "|12|" + field7 + "|", "#origine#", "0|0|0|"});
 }
 
-const std::string kNotice =
-    "box|info|Importazione file strumentale|Il file dello strumento verrà salvato in un file dati in formato Quarel "
-    "(libretto QRB)|ok";
+const std::string kNotice = test::kNoticeBox;
 const std::string kSuccess = "box|info|Importa file Leica GSI|File importato con successo.|ok";
 
 class QrbRun : public ::testing::Test {
@@ -146,6 +145,14 @@ TEST_F(QrbRun, SpecialAndUnknownEntries)
     EXPECT_FALSE(std::filesystem::exists(output()));
 }
 
+TEST_F(QrbRun, ConverterByNameAndNeitherSurveyType)
+{
+    const Output o = run(dir, {"--converter", "imp_gsi", "--input", input(), "--output", output(), "--type", "none"});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.lines, (V{kNotice, kSuccess}));
+    EXPECT_EQ(read_file(output()), book("", "12"));
+}
+
 TEST_F(QrbRun, BadArgumentsGiveUsageAndStatus2)
 {
     const std::string in = input();
@@ -161,6 +168,8 @@ TEST_F(QrbRun, BadArgumentsGiveUsageAndStatus2)
         {"--entry", "Leica GSI Generico", "--input", in, "--output", out, "--gen"},
         {"--entry", "Leica GSI Generico", "--input", in, "--output", out, "--answers", "yes,maybe"},
         {"--entry", "Leica GSI Generico", "--input", in, "--output", out, "--verbose"},
+        {"--converter", "imp_nessuno", "--input", in, "--output", out},
+        {"--entry", "Leica GSI Generico", "--converter", "imp_gsi", "--input", in, "--output", out},
     };
     for (const auto& args : bad) {
         SCOPED_TRACE(testing::PrintToString(args));

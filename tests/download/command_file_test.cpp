@@ -15,7 +15,7 @@ protected:
     {
         write_file(dir / "cmtest.txt", bytes);
         CommandTable table;
-        leggi_comandi(state, ui, dir.path().string(), "cmtest.txt", table);
+        leggi_comandi(ui, dir.path().string(), "cmtest.txt", table);
         return table;
     }
 
@@ -73,7 +73,7 @@ TEST_F(CommandFileTest, MissingOrShortFilesGiveAnEmptyListSilently)
 {
     CommandTable table;
     table.commands.push_back({"OLD", "precedente"});
-    leggi_comandi(state, ui, dir.path().string(), "nessuno.txt", table);
+    leggi_comandi(ui, dir.path().string(), "nessuno.txt", table);
     EXPECT_TRUE(table.commands.empty());
     EXPECT_TRUE(load("").commands.empty());
     EXPECT_TRUE(load("solo una riga\r\n").commands.empty());
@@ -84,7 +84,7 @@ TEST_F(CommandFileTest, AFileThatCannotBeReadIsReported)
 {
     std::filesystem::create_directory(dir / "cartella.txt");
     CommandTable table;
-    leggi_comandi(state, ui, dir.path().string(), "cartella.txt", table);
+    leggi_comandi(ui, dir.path().string(), "cartella.txt", table);
     EXPECT_TRUE(table.commands.empty());
     EXPECT_EQ(ui.box_lines(),
               (std::vector<std::string>{
@@ -111,7 +111,7 @@ TEST(ShippedCommandFiles, EveryListedFileIsThere)
         const std::string name(entry.command_file);
         EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(QRB_COMMAND_FILES) / name)) << name;
         CommandTable table;
-        leggi_comandi(state, ui, QRB_COMMAND_FILES, name, table);
+        leggi_comandi(ui, QRB_COMMAND_FILES, name, table);
         EXPECT_LE(table.commands.size(), kMaxCommands);
     }
     EXPECT_TRUE(ui.boxes.empty());

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "book/converter.hpp"
+#include "book/skeleton.hpp"
 #include "book/station_table.hpp"
 #include "common/failure.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
+#include "support/book_parts.hpp"
 #include "support/harness.hpp"
 
 namespace qrb {
@@ -24,7 +26,6 @@ void read_test_format(Conversion& c)
 {
     std::string line;
     while (c.in.next_line(line)) {
-        c.state.work_line = line + " ";
         const char kind = line.empty() ? ' ' : line[0];
         std::vector<std::string> f;
         std::string cur;
@@ -48,7 +49,7 @@ void read_test_format(Conversion& c)
             r.target_height = static_cast<float>(val(f[4]));
             r.code = f.size() > 5 ? f[5] : "";
         } else if (kind == 'K') {
-            c.state.lista_pti[0].push_back(f[0]);
+            c.state.known_points.push_back(f[0]);
         } else if (kind == 'X') {
             mid(line, 0, 1);
         } else if (kind == 'E') {
@@ -89,10 +90,8 @@ test::ConverterFn converter(FailurePolicy policy, StationTableOptions options = 
 
 const std::string kHeader = crlf({"#titolo#", "Importazione file Prova", "#loc#", "Nessuna", "#tipo#", "IZ",
                                   "#angoli#", "CENT", "#note#", "File formato Prova"});
-const std::string kTrailer = crlf({"#origine#", "0|0|0|"});
-const std::string kNotice =
-    "box|info|Importazione file strumentale|Il file dello strumento verrà salvato in un file dati in formato Quarel "
-    "(libretto QRB)|ok";
+const std::string kTrailer = test::kTrailerLines;
+const std::string kNotice = test::kNoticeBox;
 const std::string kSuccess = "box|info|Importa file Prova|File importato con successo.|ok";
 
 const FailurePolicy kStandard = FailurePolicy::standard_naming_station("PROVA", "Importa file Prova");
@@ -144,34 +143,30 @@ TEST(StationTable, NothingFoundVariants)
     using NF = StationTableOptions::NothingFound;
     const struct {
         NF test;
-        bool list1;
         bool elsewhere;
-        std::vector<int> filled;  // 0: known point, 1: list 1, 2: base, 3: geographic point
+        std::vector<int> filled;  // 0: known point, 2: base, 3: geographic point
         bool found;
     } cases[] = {
-        {NF::Stations, false, false, {0, 1, 2, 3}, false},
-        {NF::StationsKnownPoints, false, false, {0}, true},
-        {NF::StationsKnownPoints, false, false, {2, 3}, false},
-        {NF::StationsBasesKnownPoints, false, false, {2}, true},
-        {NF::StationsBasesKnownPoints, false, false, {3}, false},
-        {NF::StationsBasesKnownGeoPoints, false, false, {3}, true},
-        {NF::StationsBasesKnownPoints, true, false, {1}, true},
-        {NF::Stations, false, true, {}, true},
+        {NF::Stations, false, {0, 2, 3}, false},
+        {NF::StationsKnownPoints, false, {0}, true},
+        {NF::StationsKnownPoints, false, {2, 3}, false},
+        {NF::StationsBasesKnownPoints, false, {2}, true},
+        {NF::StationsBasesKnownPoints, false, {3}, false},
+        {NF::StationsBasesKnownGeoPoints, false, {3}, true},
+        {NF::Stations, true, {}, true},
     };
     for (const auto& c : cases) {
         Harness h;
         h.cli();
         auto options = test_options();
         options.nothing_found = c.test;
-        options.nothing_found_needs_list1_empty = c.list1;
         if (c.elsewhere) options.found_elsewhere = [](const WorkState&) { return true; };
         options.known_points = false;
         const auto filled = c.filled;
         const auto fn = [options, filled](ImportContext& ctx, const std::string& path) {
             run_converter(ctx, path, test_spec(kStandard), [filled](Conversion& conv) {
                     for (int f : filled) {
-                        if (f == 0) conv.state.lista_pti[0].push_back("x");
-                        if (f == 1) conv.state.lista_pti[1].push_back("x");
+                        if (f == 0) conv.state.known_points.push_back("x");
                         if (f == 2) conv.state.gnss_base_table.add("B");
                         if (f == 3) conv.state.geo_point_table.add({});
                     }
@@ -431,6 +426,20 @@ TEST(BookWriter, LinesEndWithCrLfAndReachTheFileOnClose)
     EXPECT_EQ(test::read_file(path), expected + "ab\r\n");
 }
 
+TEST(BookWriter, DiscardEmptiesTheFileAlsoAfterAFlush)
+{
+    test::TempDir dir;
+    const std::string path = (dir / "book.qrb").string();
+    BookWriter out(path);
+    const std::string long_line(100000, 'x');  // flushed to the file
+    out.line(long_line);
+    out.line("#titolo#");
+    out.discard();
+    out.line("a");
+    out.close();
+    EXPECT_EQ(test::read_file(path), "a\r\n");
+}
+
 TEST(BookWriter, AFullDiskFailsOnClose)
 {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
@@ -442,6 +451,31 @@ TEST(BookWriter, AFullDiskFailsOnClose)
     } catch (const RunError& e) {
         EXPECT_EQ(e.code(), kDiskFull);
     }
+}
+
+}  // namespace
+}  // namespace qrb
+
+namespace qrb {
+namespace {
+
+// A book written at close leaves an existing file as it was until then, and
+// altogether when the conversion ends without close.
+TEST(BookWriter, WrittenAtCloseLeavesTheFileUntilThen)
+{
+    test::TempDir dir;
+    const std::string path = (dir / "book.qrb").string();
+    test::write_file(path, "old");
+    {
+        BookWriter out(path, BookWriter::Open::AtClose);
+        out.line("new");
+        EXPECT_EQ(test::read_file(path), "old");
+    }
+    EXPECT_EQ(test::read_file(path), "old");
+    BookWriter out(path, BookWriter::Open::AtClose);
+    out.line("new");
+    out.close();
+    EXPECT_EQ(test::read_file(path), "new\r\n");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "book/gnss.hpp"
+#include "book/skeleton.hpp"
 #include "support/harness.hpp"
 
 namespace qrb {
@@ -84,7 +85,6 @@ test::ConverterFn gnss_converter(std::function<void(WorkState&)> fill, GnssBookO
     return [fill, gnss, nothing_found](ImportContext& ctx, const std::string& path) {
         ConverterSpec spec;
         spec.failure = FailurePolicy::standard("PROVA", "Importa file Prova");
-        spec.clear_gnss = true;
         spec.success_title = "Importa file Prova";
         run_converter(
             ctx, path, spec, [fill](Conversion& c) { fill(c.state); },
@@ -169,6 +169,49 @@ TEST(GnssBook, NothingFoundRules)
     r = h.run(gnss_converter([](WorkState&) {}, gnss, NF::StationsBasesKnownGeoPoints), "");
     EXPECT_EQ(r.book, "");
     EXPECT_EQ(r.boxes, Lines{kBox});
+}
+
+TEST(GnssBook, NullVectorsLeftOutWhereAskedAndPointLinesFromAList)
+{
+    Harness h;
+    h.cli();
+    const auto fill = [](WorkState& s) {
+        GnssBaseRecord& a = s.gnss_base_table.add("A");
+        a.add_vector().point = "nullo";
+        a.add_vector().dz = 1;
+        s.gnss_base_table.add("B").add_vector().point = "solo_nullo";
+    };
+    const Lines points{"P1|.5|.25|10.50|0|nn|NN|", "P2|0|0| 3|0|x|X|"};
+    const auto convert = [&](bool skip) {
+        return [&, skip](ImportContext& ctx, const std::string& path) {
+            ConverterSpec spec;
+            spec.failure = FailurePolicy::standard("PROVA", "Importa file Prova");
+            run_converter(ctx, path, spec, [&](Conversion& c) { fill(c.state); },
+                          [&, skip](Conversion& c) {
+                              StationTableOptions o;
+                              o.title = "Prova";
+                              o.survey_type = "IZ";
+                              GnssBookOptions gnss;
+                              gnss.skip_null_vectors = skip;
+                              o.nothing_found = StationTableOptions::NothingFound::StationsBasesKnownPoints;
+                              o.write_gnss_bases = gnss_bases_writer(gnss);
+                              o.write_geo_points = [&](Conversion& cc) { write_geo_point_lines(cc, points); };
+                              return write_station_table(c, o);
+                          });
+        };
+    };
+    const Lines tail{"RTK", "L2", "PDOP", "3", "11/10/2009", "13:13", "11/10/2009", "13:13"};
+    const Lines block_a = Lines{"#stazione_gps#", "A", " 0", " 0", " 0", " 0", ""} + tail;
+    const Lines block_b = Lines{"#stazione_gps#", "B", " 0", " 0", " 0", " 0", ""} + tail;
+    const Lines items{"#passll#", points[0], "#passll#", points[1]};
+
+    // A base whose vectors are all null keeps its block, without lines.
+    auto r = h.run(convert(true), "");
+    EXPECT_EQ(r.book, crlf(kHeader + block_a + Lines{"|0|0|1|0|||0,0,0,0,0,0|3|2|"} + block_b + items + kTrailer));
+    r = h.run(convert(false), "");
+    EXPECT_EQ(r.book, crlf(kHeader + block_a +
+                           Lines{"nullo|0|0|0|0|||0,0,0,0,0,0|3|2|", "|0|0|1|0|||0,0,0,0,0,0|3|2|"} + block_b +
+                           Lines{"solo_nullo|0|0|0|0|||0,0,0,0,0,0|3|2|"} + items + kTrailer));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/failure.hpp"
 #include "common/routines.hpp"
 #include "platform/shell.hpp"
 #include "support/harness.hpp"
@@ -9,12 +10,10 @@ namespace {
 
 std::vector<std::string> split(const std::string& line, const std::string& sep)
 {
-    WorkState s;
-    s.work_line = line;
-    split_fields(s, sep);
-    EXPECT_EQ(s.work_line, line);
-    EXPECT_EQ(s.line_fields[0], "");
-    std::vector<std::string> out(s.line_fields.begin() + 1, s.line_fields.end());
+    const Fields f = split_fields(line, sep);
+    EXPECT_EQ(f[0], "");
+    std::vector<std::string> out;
+    for (std::size_t k = 1; k <= Fields::kMax; ++k) out.emplace_back(f[k]);
     while (!out.empty() && out.back().empty()) out.pop_back();
     return out;
 }
@@ -35,13 +34,19 @@ TEST(SplitFields, Cases)
     EXPECT_EQ(fields[21], "22");
 }
 
+TEST(SplitFields, ViewsIntoTheLineAndIndexLimit)
+{
+    const std::string line = "ab|cd|";
+    const Fields f = split_fields(line, "|");
+    EXPECT_EQ(f.count(), 2u);
+    EXPECT_EQ(f[2].data(), line.data() + 3);  // no copy
+    EXPECT_EQ(f[22], "");
+    EXPECT_THROW((void)f[23], RunError);
+}
+
 TEST(NormalizeName, CleansInPlace)
 {
-    WorkState s;
-    std::string name = " P 1,5|A#2 ";
-    normalize_name(s, name);
-    EXPECT_EQ(name, "P_1.5\\A*2");
-    EXPECT_EQ(s.normalized_name, "P_1.5\\A*2");
+    EXPECT_EQ(normalize_name(" P 1,5|A#2 "), "P_1.5\\A*2");
 }
 
 TEST(FormatPadded, MaskAndWidth)
@@ -51,16 +56,12 @@ TEST(FormatPadded, MaskAndWidth)
     EXPECT_EQ(format_padded(12.5, "0.00000000", 5), "12.50000000");
 }
 
-TEST(TrimFields, LeavesElementZero)
+TEST(SplitFields, Trimmed)
 {
-    WorkState s;
-    s.line_fields[0] = " z ";
-    s.line_fields[1] = " a ";
-    s.line_fields[22] = "  b";
-    trim_fields(s);
-    EXPECT_EQ(s.line_fields[0], " z ");
-    EXPECT_EQ(s.line_fields[1], "a");
-    EXPECT_EQ(s.line_fields[22], "b");
+    const std::string line = " a |b| c|";
+    const Fields f = split_fields(line, "|").trimmed();
+    EXPECT_EQ(f[1], "a");
+    EXPECT_EQ(f[3], "c");
 }
 
 TEST(FindInStringArray, SkipsElementZero)

@@ -30,7 +30,7 @@ public:
         });
     }
 
-    const std::string& job() const { return total_station_.job(); }
+    const trimble_dc::TotalStationRecords& records() const { return total_station_; }
 
 private:
     static void read_base(Conversion& c, const std::string& line)
@@ -81,22 +81,17 @@ private:
 
 void imp_dc(ImportContext& ctx, const std::string& input_path)
 {
-    const ConverterSpec spec =
-        trimble_dc::converter_spec(FailurePolicy::standard("Trimble", trimble_dc::kTitle));
     DcReader reader;
-    run_converter(
-        ctx, input_path, spec, [&reader](Conversion& c) { reader.read(c); },
-        [&reader](Conversion& c) {
-            StationTableOptions o = trimble_dc::book_options(c.options, reader.job());
-            o.nothing_found = StationTableOptions::NothingFound::StationsBasesKnownPoints;
-            GnssBookOptions gnss;
-            gnss.shape = VectorShape::A;
-            gnss.tail = VectorTail::ThreeTwo;
-            gnss.empty_base_text = "Il file Trimble dc contiene una stazione GPS senza nessuna lettura. Verrà "
-                                   "ignorata nell'importazione";
-            o.write_gnss_bases = gnss_bases_writer(std::move(gnss));
-            return write_station_table(c, o);
-        });
+    CollectThenWrite frame =
+        trimble_dc::frame(ctx.options, FailurePolicy::standard("Trimble", trimble_dc::kTitle), reader.records());
+    frame.book.nothing_found = StationTableOptions::NothingFound::StationsBasesKnownPoints;
+    GnssBookOptions gnss;
+    gnss.shape = VectorShape::A;
+    gnss.tail = VectorTail::ThreeTwo;
+    gnss.empty_base_text = "Il file Trimble dc contiene una stazione GPS senza nessuna lettura. Verrà "
+                           "ignorata nell'importazione";
+    frame.book.write_gnss_bases = gnss_bases_writer(std::move(gnss));
+    frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }
 
 }  // namespace qrb

@@ -36,7 +36,7 @@ public:
         });
     }
 
-    const std::string& job() const { return total_station_.job(); }
+    const trimble_dc::TotalStationRecords& records() const { return total_station_; }
 
 private:
     float rover_antenna_height() const { return antenna_height_ + antenna_offset_; }
@@ -122,24 +122,19 @@ private:
 
 void imp_dc6(ImportContext& ctx, const std::string& input_path)
 {
-    const ConverterSpec spec =
-        trimble_dc::converter_spec(FailurePolicy::standard("Trimble", trimble_dc::kTitle).without_subscript());
     Dc6Reader reader;
-    run_converter(
-        ctx, input_path, spec, [&reader](Conversion& c) { reader.read(c); },
-        [&reader](Conversion& c) {
-            StationTableOptions o = trimble_dc::book_options(c.options, reader.job());
-            o.nothing_found = StationTableOptions::NothingFound::StationsBasesKnownGeoPoints;
-            GnssBookOptions gnss;
-            gnss.shape = VectorShape::B;
-            gnss.tail = VectorTail::PdopTwo;
-            gnss.date_time = {"11/10/2014", "13:13"};
-            gnss.empty_base_text = "Il file Trimble dc contiene una stazione GPS senza nessuna baseline. Verrà "
-                                   "ignorata nell'importazione";
-            o.write_gnss_bases = gnss_bases_writer(std::move(gnss));
-            o.write_geo_points = write_geo_points;
-            return write_station_table(c, o);
-        });
+    CollectThenWrite frame = trimble_dc::frame(
+        ctx.options, FailurePolicy::standard("Trimble", trimble_dc::kTitle).without_subscript(), reader.records());
+    frame.book.nothing_found = StationTableOptions::NothingFound::StationsBasesKnownGeoPoints;
+    GnssBookOptions gnss;
+    gnss.shape = VectorShape::B;
+    gnss.tail = VectorTail::PdopTwo;
+    gnss.date_time = {"11/10/2014", "13:13"};
+    gnss.empty_base_text = "Il file Trimble dc contiene una stazione GPS senza nessuna baseline. Verrà "
+                           "ignorata nell'importazione";
+    frame.book.write_gnss_bases = gnss_bases_writer(std::move(gnss));
+    frame.book.write_geo_points = write_geo_points;
+    frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }
 
 }  // namespace qrb

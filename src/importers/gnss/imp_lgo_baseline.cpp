@@ -13,17 +13,17 @@ namespace {
 
 constexpr const char* kTitle = "Importa file LGO";
 
-// Adds the baseline of the record in line_fields to the base of field 1,
-// adding the base when the record is its first.
-void add_record(WorkState& state)
+// Adds the baseline of a record's fields to the base of field 1, adding the
+// base when the record is its first.
+void add_record(WorkState& state, const Fields& f)
 {
-    const auto& f = state.line_fields;
     GnssBaseTable& bases = state.gnss_base_table;
+    const std::string base_name(f[1]);
     std::size_t index = 0;
-    if (const auto hit = bases.find(f[1])) {
+    if (const auto hit = bases.find(base_name)) {
         index = hit->index;
     } else {
-        GnssBaseRecord& base = bases.add(f[1]);
+        GnssBaseRecord& base = bases.add(base_name);
         base.note = f[2];
         base.x = val(f[3]);
         base.y = val(f[4]);
@@ -37,7 +37,8 @@ void add_record(WorkState& state)
     v.dx = val(f[11]);
     v.dy = val(f[12]);
     v.dz = val(f[13]);
-    v.covariance = f[14] + "," + f[15] + "," + f[16] + "," + f[17] + "," + f[18] + "," + f[19];
+    v.covariance = std::string(f[14]);
+    for (std::size_t k = 15; k <= 19; ++k) (v.covariance += ',') += f[k];
     v.antenna_height = to_single(val(f[22]));
 }
 
@@ -55,9 +56,8 @@ void read_baselines(Conversion& c)
         if (!in_block || trim(line).empty()) continue;
         // A record is complete only with its second line.
         const std::string second = c.in.read_line();
-        c.state.work_line = line + second + ";";
-        split_fields(c.state, ";");
-        add_record(c.state);
+        const std::string record = line + second + ";";
+        add_record(c.state, split_fields(record, ";"));
     }
 }
 
@@ -65,25 +65,18 @@ void read_baselines(Conversion& c)
 
 void imp_lgo_baseline(ImportContext& ctx, const std::string& input_path)
 {
-    ConverterSpec spec;
-    spec.failure = FailurePolicy::standard("LGO", kTitle);
-    spec.clear_gnss = true;
-    spec.success_title = kTitle;
-    run_converter(ctx, input_path, spec, read_baselines, [](Conversion& c) {
-        StationTableOptions o;
-        o.title = "Importazione baseline da file LGO";
-        o.survey_type = "IZ";
-        o.note = "Importazione baseline da file Leica Geo Office con estensione cst";
-        o.nothing_found = StationTableOptions::NothingFound::StationsBasesKnownPoints;
-        o.nothing_found_title = "Importazione file LGO .cst";
-        GnssBookOptions gnss;
-        gnss.shape = VectorShape::A;
-        gnss.tail = VectorTail::ThreeEmpty;
-        gnss.empty_base_text =
-            "Il file LGO contiene una stazione GPS senza nessuna lettura. Verrà ignorata nell'importazione";
-        o.write_gnss_bases = gnss_bases_writer(std::move(gnss));
-        return write_station_table(c, o);
-    });
+    CollectThenWrite frame(ctx.options, FailurePolicy::standard("LGO", kTitle), "Importazione baseline da file LGO",
+                           "Importazione baseline da file Leica Geo Office con estensione cst");
+    frame.book.survey_type = "IZ";
+    frame.book.nothing_found = StationTableOptions::NothingFound::StationsBasesKnownPoints;
+    frame.book.nothing_found_title = "Importazione file LGO .cst";
+    GnssBookOptions gnss;
+    gnss.shape = VectorShape::A;
+    gnss.tail = VectorTail::ThreeEmpty;
+    gnss.empty_base_text =
+        "Il file LGO contiene una stazione GPS senza nessuna lettura. Verrà ignorata nell'importazione";
+    frame.book.write_gnss_bases = gnss_bases_writer(std::move(gnss));
+    frame.run(ctx, input_path, read_baselines);
 }
 
 }  // namespace qrb

@@ -50,7 +50,6 @@ public:
             else if (line == "[INT]")
                 read_alignments(c);
         }
-        write_trailer(c.out);
     }
 
 private:
@@ -60,13 +59,12 @@ private:
     // trimmed; with `clean`, fields 6 and 7 are a note and a code.
     static void write_fields(Conversion& c, const std::string& line, std::size_t count, bool clean = false)
     {
-        c.state.work_line = line;
-        split_fields(c.state, "|");
-        trim_fields(c.state);
-        auto& f = c.state.line_fields;
-        if (clean) clean_note_and_code(f[6], f[7]);
+        const Fields f = split_fields(line, "|").trimmed();
+        std::string note(f[6]);
+        std::string code(f[7]);
+        if (clean) clean_note_and_code(note, code);
         RecordLine r;
-        for (std::size_t k = 1; k <= count; ++k) r.text(f[k]);
+        for (std::size_t k = 1; k <= count; ++k) r.text(k == 6 ? note : k == 7 ? code : f[k]);
         c.out.line(r.str());
     }
 
@@ -152,16 +150,10 @@ private:
 
 void imp_lgo_template(ImportContext& ctx, const std::string& input_path)
 {
-    ConverterSpec spec;
-    spec.failure = FailurePolicy::short_with_end_of_input(kTitle);
-    spec.collect_then_write = false;
-    spec.clear_stations = false;
-    spec.scratch_lists = {};
-    spec.success_text = "L'importazione del file è stata completata.";
-    spec.success_title = kTitle;
+    Streaming frame(FailurePolicy::short_with_end_of_input(kTitle));
+    frame.spec.success_text = "L'importazione del file è stata completata.";
     TemplateReader reader;
-    run_converter(
-        ctx, input_path, spec, [&reader](Conversion& c) { reader.read(c); }, [](Conversion&) { return true; });
+    frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }
 
 }  // namespace qrb

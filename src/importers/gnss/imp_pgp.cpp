@@ -16,14 +16,8 @@ namespace {
 
 constexpr const char* kTitle = "Importa file PFCAD GPS Kit";
 constexpr const char* kSection = "\xA7";  // "§" in Windows-1252
-// A "§" stored in UTF-8 reads as "Â§": the "Â" is dropped from every field.
 constexpr const char* kUtf8Lead = "\xC2";
 
-void cut(WorkState& state, const char* separator)
-{
-    split_fields(state, separator);
-    for (std::size_t k = 1; k <= 22; ++k) state.line_fields[k] = replace_all(state.line_fields[k], kUtf8Lead, "");
-}
 
 // What both kinds of data line give.
 struct DataLine {
@@ -35,21 +29,20 @@ struct DataLine {
     std::string covariance;
 };
 
-// Reads the current work line, already cut at "|".
-DataLine read_data_line(WorkState& state)
+// Reads a data line (without its "Â"s), given its fields cut at "|".
+DataLine read_data_line(const std::string& line, const Fields& f)
 {
-    const auto& f = state.line_fields;
     DataLine d;
     d.name = f[2];
     const double h = val(f[5]);
     d.antenna_height = to_single(val(f[6]));
-    d.note = f[7].empty() ? "Nessuna" : f[7];
-    cut(state, kSection);
-    const double lat = degrees_to_radians(val(replace_all(f[2], "Lat:", "")));
-    const double lon = degrees_to_radians(val(replace_all(f[3], "Lon:", "")));
+    d.note = f[7].empty() ? std::string("Nessuna") : std::string(f[7]);
+    const Fields s = split_fields(line, kSection);
+    const double lat = degrees_to_radians(val(replace_all(s[2], "Lat:", "")));
+    const double lon = degrees_to_radians(val(replace_all(s[3], "Lon:", "")));
     d.position = wgs84_to_ecef(lat, lon, h);
-    d.pdop = to_single(val(replace_all(f[10], "PDOP:", "")));
-    d.covariance = replace_all(f[20], "MATRIXCOV:", "");
+    d.pdop = to_single(val(replace_all(s[10], "PDOP:", "")));
+    d.covariance = replace_all(s[20], "MATRIXCOV:", "");
     return d;
 }
 
@@ -59,11 +52,12 @@ void read_pgp(Conversion& c)
     std::string line;
     while (c.in.next_line(line)) {
         if (line == "[#<POINT]" || line == "[#POINT>]") continue;
-        c.state.work_line = line;
-        cut(c.state, "|");
-        const std::string type = c.state.line_fields[1];
+        // A "§" stored in UTF-8 reads as "Â§": the "Â" goes.
+        const std::string clean = replace_all(line, kUtf8Lead, "");
+        const Fields f = split_fields(clean, "|");
+        const std::string_view type = f[1];
         if (type == "1") {
-            const DataLine d = read_data_line(c.state);
+            const DataLine d = read_data_line(clean, f);
             GnssBaseRecord& base = bases.add(d.name);
             base.antenna_height = d.antenna_height;
             base.note = d.note;
@@ -71,7 +65,7 @@ void read_pgp(Conversion& c)
             base.y = d.position.y;
             base.z = d.position.z;
         } else if (type == "2" && !bases.empty()) {
-            const DataLine d = read_data_line(c.state);
+            const DataLine d = read_data_line(clean, f);
             GnssBaseRecord& base = bases[bases.size() - 1];
             GnssVector& v = base.add_vector();
             v.point = d.name;
@@ -93,28 +87,17 @@ void read_pgp(Conversion& c)
 
 void imp_pgp(ImportContext& ctx, const std::string& input_path)
 {
-    ConverterSpec spec;
-    spec.failure = FailurePolicy::standard("PFCAD GPS Kit", kTitle).without_subscript();
-    spec.clear_gnss = true;
-    spec.scratch_lists = {0, 1, 2, 3};
-    spec.success_title = kTitle;
-    run_converter(ctx, input_path, spec, read_pgp, [](Conversion& c) {
-        StationTableOptions o;
-        o.title = "Importazione PFCAD GPS Kit";
-        o.survey_type = survey_type(c.options);
-        o.note = "";
-        o.nothing_found = StationTableOptions::NothingFound::StationsBasesKnownPoints;
-        o.nothing_found_needs_list1_empty = true;
-        o.nothing_found_title = "Importazione PFCAD GPS Kit";
-        GnssBookOptions gnss;
-        gnss.shape = VectorShape::B;
-        gnss.tail = VectorTail::Pdop;
-        gnss.current_date_time = true;
-        gnss.empty_base_text = "Il file PFCAD GPS Kit contiene una base GPS senza nessuna lettura. Verrà ignorata "
-                               "nell'importazione";
-        o.write_gnss_bases = gnss_bases_writer(std::move(gnss));
-        return write_station_table(c, o);
-    });
+    CollectThenWrite frame(ctx.options, FailurePolicy::standard("PFCAD GPS Kit", kTitle).without_subscript(),
+                           "Importazione PFCAD GPS Kit", "");
+    frame.book.nothing_found = StationTableOptions::NothingFound::StationsBasesKnownPoints;
+    GnssBookOptions gnss;
+    gnss.shape = VectorShape::B;
+    gnss.tail = VectorTail::Pdop;
+    gnss.current_date_time = true;
+    gnss.empty_base_text = "Il file PFCAD GPS Kit contiene una base GPS senza nessuna lettura. Verrà ignorata "
+                           "nell'importazione";
+    frame.book.write_gnss_bases = gnss_bases_writer(std::move(gnss));
+    frame.run(ctx, input_path, read_pgp);
 }
 
 }  // namespace qrb

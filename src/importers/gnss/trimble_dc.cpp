@@ -88,26 +88,17 @@ void TotalStationRecords::read_reading(StationTable& stations, const std::string
     r.target_height = target_height_;
 }
 
-ConverterSpec converter_spec(FailurePolicy failure)
+CollectThenWrite frame(const ImportOptions& options, FailurePolicy failure, const TotalStationRecords& records)
 {
-    ConverterSpec spec;
-    spec.failure = std::move(failure);
-    spec.clear_gnss = true;
-    spec.success_title = kTitle;
-    return spec;
-}
-
-StationTableOptions book_options(const ImportOptions& options, const std::string& job)
-{
-    StationTableOptions o;
-    o.title = "Trimble Survey Controller";
-    o.survey_type = survey_type(options);
-    o.note = job.empty() ? "Trimble Survey Controller" : job;
-    o.nothing_found_title = "Importazione file Trimble dc";
-    o.empty_station = StationTableOptions::EmptyStation::OwnWarning;
-    o.empty_station_text =
+    CollectThenWrite f(options, std::move(failure), "Trimble Survey Controller", "Trimble Survey Controller");
+    f.book.nothing_found_title = "Importazione file Trimble dc";
+    f.book.empty_station = StationTableOptions::EmptyStation::OwnWarning;
+    f.book.empty_station_text =
         "Il file Trimble contiene una stazione senza nessuna lettura. Verrà ignorata nell'importazione";
-    return o;
+    f.before_writing = [&records](StationTableOptions& book) {
+        if (!records.job().empty()) book.note = records.job();
+    };
+    return f;
 }
 
 }  // namespace qrb::trimble_dc

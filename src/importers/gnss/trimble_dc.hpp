@@ -40,10 +40,8 @@ private:
 
 inline constexpr const char* kTitle = "Importa file Trimble";
 
-// The skeleton's settings of both converters under their failure handling.
-ConverterSpec converter_spec(FailurePolicy failure);
-
-// Header, station blocks and messages as both converters write them.
-StationTableOptions book_options(const ImportOptions& options, const std::string& job);
+// The frame of both converters under their failure handling: header, station
+// blocks and messages as both write them, the note from the job read.
+CollectThenWrite frame(const ImportOptions& options, FailurePolicy failure, const TotalStationRecords& records);
 
 }  // namespace qrb::trimble_dc

@@ -9,16 +9,7 @@ namespace qrb::gsi {
 std::string gsi8_data(std::string_view line, int k) { return mid(line, gsi8_data_column(k), 8); }
 std::string gsi16_data(std::string_view line, int k) { return mid(line, gsi16_data_column(k), 16); }
 
-std::string clean_name(std::string_view data)
-{
-    std::string name = trim(data);
-    for (auto& c : name)
-        if (c == '0') c = ' ';
-    name = ltrim(name);
-    for (auto& c : name)
-        if (c == ' ') c = '0';
-    return name;
-}
+std::string clean_name(std::string_view data) { return leading_zero_name(trim_view(data)); }
 
 std::string nonzero_whole(std::string_view data)
 {
@@ -77,18 +68,18 @@ std::string copied_decimal(std::string_view line, long long column, int whole_di
     return text;
 }
 
-Words words_by_index(WorkState& state, std::string_view line)
+Words words_by_index(std::string_view line)
 {
-    state.work_line.assign(line);
-    state.work_line += ' ';
-    split_fields(state, " ");
     Words words;
-    for (std::size_t k = 1; k <= 15; ++k) {
-        const std::string& field = state.line_fields[k];
-        if (field.size() <= 2) continue;
-        const std::string_view f(field);
-        words.push_back({f.substr(0, 2), f.size() > 6 ? f.substr(6) : std::string_view(),
-                         f.size() > 7 ? f.substr(7) : std::string_view()});
+    std::string_view rest = line;
+    for (int k = 1; k <= 15; ++k) {
+        const std::size_t blank = rest.find(' ');
+        const std::string_view f = rest.substr(0, blank);
+        if (f.size() > 2)
+            words.push_back({f.substr(0, 2), f.size() > 6 ? f.substr(6) : std::string_view(),
+                             f.size() > 7 ? f.substr(7) : std::string_view()});
+        if (blank == std::string_view::npos) break;
+        rest.remove_prefix(blank + 1);
     }
     return words;
 }

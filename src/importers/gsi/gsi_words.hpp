@@ -88,9 +88,11 @@ private:
     std::size_t size_ = 0;
 };
 
-// Words by index: the line with one blank appended is split at blanks with
-// split_fields; of fields 1 to 15, those of more than two characters are
-// words. The views point into state.line_fields and hold until the next split.
-Words words_by_index(WorkState& state, std::string_view line);
+// Words by index: the line is cut at blanks, its end closing the last field;
+// of fields 1 to 15, those of more than two characters are words. The views
+// point into the line.
+Words words_by_index(std::string_view line);
+// The words would point into a temporary.
+Words words_by_index(std::string&& line) = delete;
 
 }  // namespace qrb::gsi

@@ -66,9 +66,8 @@ void read_gif10_12(Conversion& c)
 
 void imp_gif10_12(ImportContext& ctx, const std::string& input_path)
 {
-    // The trailer ends the book before the success box shows.
-    run_converter(ctx, input_path, streaming_spec(FailurePolicy::standard("GIF", kTitle).end_of_input_only(), kTitle),
-                  read_gif10_12, finish_with_trailer);
+    Streaming frame(FailurePolicy::standard("GIF", kTitle).end_of_input_only());
+    frame.run(ctx, input_path, read_gif10_12);
 }
 
 }  // namespace qrb

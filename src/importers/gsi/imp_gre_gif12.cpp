@@ -90,20 +90,16 @@ void read_gre_gif12(Conversion& c)
 
 void imp_gre_gif12(ImportContext& ctx, const std::string& input_path)
 {
-    ConverterSpec spec;
-    spec.failure = FailurePolicy::standard("Wild Gif 12", "Importa file Wild Gif 12").end_of_input_only();
-    spec.success_title = kTitle;
-
-    StationTableOptions book;
-    book.header_written = true;
-    book.nothing_found_title = kTitle;
-    book.field6 = StationTableOptions::Field6::Note;
-    book.empty_station = StationTableOptions::EmptyStation::OwnWarning;
-    book.empty_station_text =
+    CollectThenWrite frame(ctx.options,
+                           FailurePolicy::standard("Wild Gif 12", "Importa file Wild Gif 12").end_of_input_only(),
+                           kTitle, {});
+    frame.spec.success_title = kTitle;
+    frame.book.header_written = true;
+    frame.book.field6 = StationTableOptions::Field6::Note;
+    frame.book.empty_station = StationTableOptions::EmptyStation::OwnWarning;
+    frame.book.empty_station_text =
         "Il file Wild Gif 12 contiene una stazione senza nessuna lettura. Verrà ignorata nell'importazione";
-
-    run_converter(ctx, input_path, spec, read_gre_gif12,
-                  [&book](Conversion& c) { return write_station_table(c, book); });
+    frame.run(ctx, input_path, read_gre_gif12);
 }
 
 }  // namespace qrb

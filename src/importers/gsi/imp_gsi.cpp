@@ -59,7 +59,7 @@ private:
         const std::string name = gsi::station_name_or(conv_, gsi::clean_name(name_data), "nome_non_valido", kTitle);
         StationRecord& station = conv_.state.station_table.add(name);
         record_.start(name);
-        for (const gsi::Word& w : gsi::words_by_index(conv_.state, line)) {
+        for (const gsi::Word& w : gsi::words_by_index(line)) {
             if (w.wi == "84") record_.east = val(w.from7) / div.length;
             else if (w.wi == "85") record_.north = val(w.from7) / div.length;
             else if (w.wi == "86") record_.height = val(w.from7) / div.length;
@@ -79,7 +79,7 @@ private:
         if (name.empty()) name = "non_valido";
         reading.target = name;
         record_.start(name);
-        for (const gsi::Word& w : gsi::words_by_index(state, line)) {
+        for (const gsi::Word& w : gsi::words_by_index(line)) {
             if (w.wi == "21") reading.hz = to_single(val(w.from8) / div.angle);
             else if (w.wi == "22") reading.v = to_single(val(w.from8) / div.angle);
             else if (w.wi == "31") reading.dist = to_single(val(w.from8) / div.length);
@@ -98,7 +98,7 @@ private:
         std::string name = gsi::clean_name(name_data);
         if (name.empty()) name = "non_valido";
         record_.start(name);
-        for (const gsi::Word& w : gsi::words_by_index(conv_.state, line)) {
+        for (const gsi::Word& w : gsi::words_by_index(line)) {
             if (w.wi == "71" || w.wi == "79") record_.note = gsi::code_word(w.from8);
             else if (w.wi == "81") record_.east = val(w.from7) / div.length;
             else if (w.wi == "82") record_.north = val(w.from7) / div.length;
@@ -112,13 +112,13 @@ private:
     void first_station()
     {
         WorkState& state = conv_.state;
-        if (state.lista_pti[0].empty()) gsi::stop_without_station(conv_, "GSI");
+        if (state.known_points.empty()) gsi::stop_without_station(conv_, "GSI");
         conv_.box("La stazione di partenza viene definita sull'ultimo punto noto trovato nel file. Attenzione: "
                   "l'altezza strumentale sarà posta a zero (0).",
                   "Prima stazione", Icon::Exclamation);
-        state.work_line = state.lista_pti[0].back();
-        split_fields(state, "|");
-        state.station_table.add(state.line_fields[1], 0, state.line_fields[5]);
+        const std::string& point = state.known_points.back();
+        const Fields f = split_fields(point, "|");
+        state.station_table.add(std::string(f[1]), 0, std::string(f[5]));
     }
 
     Conversion& conv_;

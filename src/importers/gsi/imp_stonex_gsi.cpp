@@ -53,7 +53,7 @@ private:
     void code_block(const std::string& line)
     {
         StationTable& stations = conv_.state.station_table;
-        for (const gsi::Word& w : gsi::words_by_index(conv_.state, line)) {
+        for (const gsi::Word& w : gsi::words_by_index(line)) {
             if (w.wi == "41") {
                 code_ = block_code(w.from8);
                 if (code_ == "RE") return;  // back to the stations already defined
@@ -77,7 +77,7 @@ private:
         if (!station_) gsi::stop_without_station(conv_, "GSI");
         StationRecord& station = conv_.state.station_table[*station_];
         Reading* reading = nullptr;
-        for (const gsi::Word& w : gsi::words_by_index(conv_.state, line)) {
+        for (const gsi::Word& w : gsi::words_by_index(line)) {
             if (w.wi == "11") {
                 const std::string name = gsi::clean_name(w.from8);
                 if (name.empty()) return;  // no reading and no known point from this line

@@ -95,10 +95,9 @@ void read_tca(Conversion& c, const TcaVariant& variant)
 
 void run_tca(ImportContext& ctx, const std::string& input_path, const TcaVariant& variant)
 {
-    const ConverterSpec spec = streaming_spec(
-        FailurePolicy::standard("GIF", "Importa file Wild Gif Leica TCA 1100").end_of_input_only(),
-        variant.success_title);
-    run_converter(ctx, input_path, spec, [&variant](Conversion& c) { read_tca(c, variant); }, finish_with_trailer);
+    Streaming frame(FailurePolicy::standard("GIF", "Importa file Wild Gif Leica TCA 1100").end_of_input_only());
+    frame.spec.success_title = variant.success_title;
+    frame.run(ctx, input_path, [&variant](Conversion& c) { read_tca(c, variant); });
 }
 
 }  // namespace

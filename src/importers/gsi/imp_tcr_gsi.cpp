@@ -18,7 +18,7 @@ void read_station(Conversion& c, const std::string& line)
 {
     StationRecord& station = c.state.station_table.add(
         gsi::station_name_or(c, gsi::clean_name(gsi::gsi8_data(line, 1)), "nome_non_valido", kTitle));
-    for (const gsi::Word& w : gsi::words_by_index(c.state, line)) {
+    for (const gsi::Word& w : gsi::words_by_index(line)) {
         if (w.wi == "71")
             station.note = gsi::code_word(w.from8);
         else if (w.wi == "88")
@@ -32,7 +32,7 @@ void read_measurement(Conversion& c, const std::string& line)
     Reading& r = c.state.station_table.back().add_reading();
     r.target = gsi::clean_name(gsi::gsi8_data(line, 1));
     if (r.target.empty()) r.target = "non_valido";
-    for (const gsi::Word& w : gsi::words_by_index(c.state, line)) {
+    for (const gsi::Word& w : gsi::words_by_index(line)) {
         if (w.wi == "21")
             r.hz = gsi::single_value(w.from8, 100000);
         else if (w.wi == "22")

@@ -12,7 +12,7 @@ void KnownPointRecord::start(std::string point_name)
 
 void KnownPointRecord::collect(WorkState& state) const
 {
-    if (has_coordinates()) state.lista_pti[0].push_back(known_point_line(name, east, north, height, note));
+    if (has_coordinates()) state.known_points.push_back(known_point_line(name, east, north, height, note));
 }
 
 }  // namespace qrb::gsi

@@ -85,10 +85,9 @@ TEST(GsiWords, FixedColumns)
 
 TEST(GsiWords, ByIndexSkipsShortFieldsAndKeepsFifteen)
 {
-    WorkState state;
     std::string line = "*110001+0000000000000105  + 81..10-0000000000012345 ";
     for (int k = 0; k < 14; ++k) line += "52..10+00000001 ";
-    const auto words = words_by_index(state, line);
+    const auto words = words_by_index(line);
     // "*1" is no index; the empty field and the lone "+" are skipped; fields 16 on are not read.
     ASSERT_GE(words.size(), 2u);
     EXPECT_EQ(words[0].wi, "*1");

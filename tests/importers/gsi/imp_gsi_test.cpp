@@ -219,22 +219,5 @@ TEST(ImpGsi, CancelledSaveWritesNothing)
     EXPECT_FALSE(h.ui.busy);
 }
 
-TEST(ImpGsi, PublicRecordingsConvertOrFailCleanly)
-{
-    const std::filesystem::path samples = std::filesystem::path(QRB_SAMPLES) / "leica_gsi";
-    if (!std::filesystem::exists(samples)) GTEST_SKIP() << test::samples_missing(samples);
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(samples)) {
-        if (!entry.is_regular_file()) continue;
-        test::Harness h;
-        h.cli();
-        const auto r = h.run(imp_gsi, test::read_file(entry.path()));
-        ASSERT_FALSE(r.boxes.empty() && r.book.empty()) << entry.path();
-        if (!r.book.empty()) {
-            EXPECT_TRUE(r.book.ends_with("#origine#\r\n0|0|0|\r\n")) << entry.path();
-        }
-        EXPECT_FALSE(r.busy_after);
-    }
-}
-
 }  // namespace
 }  // namespace qrb

@@ -1,0 +1,106 @@
+// Geodat 122-124 DataLink recordings (also "Trimble (ex Geotronics)"): label
+// lines collected into stations and readings. A station line makes the
+// station of that name current, adding it when new; a point line opens a
+// reading of the current station; value lines fill the current reading. The
+// header is written once the first line is read, the stations at the end.
+#include <optional>
+
+#include "book/station_table.hpp"
+#include "common/number.hpp"
+#include "common/routines.hpp"
+#include "common/text.hpp"
+#include "importers/geotronics/label_lines.hpp"
+#include "importers/importers.hpp"
+
+namespace qrb {
+
+namespace {
+
+constexpr const char* kTitle = "Importazione file Geodat";
+
+class Geodat122Reader {
+public:
+    void read(Conversion& c)
+    {
+        std::string raw;
+        if (!c.in.next_line(raw)) {
+            c.box(kNothingFound, kTitle, Icon::Exclamation);
+            throw StopConversion{};
+        }
+        label::LabelLine line = label::trimmed_cut(raw);
+        const char* type = chosen_survey_type(c.options) == SurveyType::SlopeZenith ? "IZ" : "OD";
+        write_header(c.out, line.label == "50" ? line.value : std::string("NESSUNO"),
+                     book_text("Località sconosciuta"), type, "Geodat - Trimble - Geotronics");
+        if (line.label == "2") handle(c.state.station_table, line);
+        while (c.in.next_line(raw)) handle(c.state.station_table, label::trimmed_cut(raw));
+    }
+
+private:
+    // The reading the value lines fill, or nothing.
+    Reading* current_reading(StationTable& stations)
+    {
+        if (station_ && reading_ > 0 && reading_ <= stations[*station_].readings.size())
+            return &stations[*station_].readings[reading_ - 1];
+        // A line naming what does not exist is ignored, and so are the value
+        // lines after it until the next point line.
+        reading_ = 0;
+        return nullptr;
+    }
+
+    void handle(StationTable& stations, const label::LabelLine& line)
+    {
+        const std::string& label = line.label;
+        if (label == "2") {
+            if (const auto hit = stations.find(line.value)) {
+                station_ = hit->index;
+            } else {
+                stations.add(line.value, 0, "stazione").size_readings();
+                station_ = stations.size() - 1;
+            }
+            // Value lines before the next point line belong to no reading,
+            // also when an earlier station is current again.
+            reading_ = 0;
+        } else if (label == "4") {
+            code_ = normalize_name(line.value);
+        } else if (label == "3") {
+            if (!station_) reading_ = 0;
+            else stations[*station_].height = to_single(val(normalize_name(line.value)));
+        } else if (label == "5") {
+            if (!station_) {
+                reading_ = 0;
+                return;
+            }
+            Reading& r = stations[*station_].add_reading();
+            r.target = normalize_name(line.value);
+            r.code = code_;
+            reading_ = stations[*station_].readings.size();
+        } else if (label == "9" || label == "11") {
+            if (Reading* r = current_reading(stations)) r->dist = to_single(val(normalize_name(line.value)));
+        } else if (label == "7") {
+            if (Reading* r = current_reading(stations)) r->hz = to_single(val(line.value));
+        } else if (label == "8" || label == "49") {
+            if (Reading* r = current_reading(stations)) r->v = to_single(val(line.value));
+        } else if (label == "6") {
+            if (Reading* r = current_reading(stations)) r->target_height = to_single(val(line.value));
+        }
+    }
+
+    std::optional<std::size_t> station_;
+    std::size_t reading_ = 0;  // 1-based index of the current reading; 0: none
+    std::string code_;
+};
+
+}  // namespace
+
+void imp_geodat122(ImportContext& ctx, const std::string& input_path)
+{
+    CollectThenWrite frame(ctx.options, FailurePolicy::older("Geodat", kTitle), kTitle, {});
+    frame.book.header_written = true;
+    frame.book.upper_case_names = true;
+    // A station without readings is written as its bare block.
+    frame.book.empty_station = StationTableOptions::EmptyStation::BareBlock;
+    Geodat122Reader reader;
+    frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
+}
+
+}  // namespace qrb

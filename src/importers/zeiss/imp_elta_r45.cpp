@@ -1,0 +1,89 @@
+// Zeiss Elta R45 and R55 recordings: fixed-column lines whose kind stands at
+// column 37 in any case. "th" lines set the heights; "sd" (slope distance and
+// zenith) and "hd" (horizontal distance and height difference, reduced by the
+// heights) lines add a reading, opening a station whenever the station name
+// changes. The header is written first, the stations at the end.
+#include "book/station_table.hpp"
+#include "common/number.hpp"
+#include "common/text.hpp"
+#include "importers/importers.hpp"
+#include "importers/zeiss/station_runs.hpp"
+
+namespace qrb {
+
+namespace {
+
+constexpr const char* kTitle = "Importa file Zeiss Elta";
+
+struct Column {
+    long long start;
+    long long length;
+};
+
+constexpr Column kKind{37, 2};
+constexpr Column kTargetHeight{45, 6};
+constexpr Column kInstrumentHeight{61, 6};
+constexpr Column kStation{16, 5};
+constexpr Column kStationElsewhere{29, 4};  // the station when column 16 has none; else the note
+constexpr Column kNoteElsewhere{9, 8};      // the note when the station stands at column 29
+constexpr Column kPoint{23, 5};
+constexpr Column kDistance{44, 7};
+constexpr Column kHz{59, 8};
+constexpr Column kVertical{71, 8};
+
+std::string field(const std::string& line, Column c) { return trim(mid(line, c.start, c.length)); }
+float number(const std::string& line, Column c) { return to_single(val(field(line, c))); }
+
+class EltaReader {
+public:
+    void read(Conversion& c)
+    {
+        write_header(c.out, "Importazione file Zeiss Elta", "Nessuna", survey_type(c.options), "Zeiss Elta r45 r55");
+        std::string line;
+        while (c.in.next_line(line)) {
+            const std::string kind = lcase(mid(line, kKind.start, kKind.length));
+            if (kind == "th") {
+                target_height_ = number(line, kTargetHeight);
+                instrument_height_ = number(line, kInstrumentHeight);
+            } else if (kind == "sd" || kind == "hd") {
+                add_reading(c.state.station_table, line, kind == "hd");
+            }
+        }
+    }
+
+private:
+    void add_reading(StationTable& stations, const std::string& line, bool height_difference)
+    {
+        std::string station = field(line, kStation);
+        const bool station_elsewhere = station.empty();
+        if (station_elsewhere) station = field(line, kStationElsewhere);
+        Reading& r = stations_.at(stations, station, instrument_height_).add_reading();
+        r.target = field(line, kPoint);
+        r.hz = number(line, kHz);
+        r.dist = number(line, kDistance);
+        r.v = number(line, kVertical);
+        if (height_difference)
+            r.v = to_single(val(field(line, kVertical)) - static_cast<double>(instrument_height_) +
+                            static_cast<double>(target_height_));
+        r.code = field(line, station_elsewhere ? kNoteElsewhere : kStationElsewhere);
+        if (r.code.empty()) r.code = "nn";
+        r.target_height = target_height_;
+    }
+
+    float target_height_ = 0;
+    float instrument_height_ = 0;
+    zeiss::StationRuns stations_;
+};
+
+}  // namespace
+
+void imp_elta_r45(ImportContext& ctx, const std::string& input_path)
+{
+    CollectThenWrite frame(ctx.options, FailurePolicy::standard("Zeiss Elta", kTitle).malformed_only(),
+                           "Importazione file Zeiss Elta", {});
+    frame.book.header_written = true;
+    EltaReader reader;
+    frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
+}
+
+}  // namespace qrb
