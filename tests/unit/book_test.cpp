@@ -450,6 +450,29 @@ TEST(BookWriter, AFullDiskFailsOnClose)
         FAIL() << "no failure";
     } catch (const RunError& e) {
         EXPECT_EQ(e.code(), kDiskFull);
+        EXPECT_EQ(e.description(), "Disco pieno (/dev/full)");
+    }
+}
+
+TEST(BookWriter, FailuresToOpenNameThePath)
+{
+    test::TempDir dir;
+    const struct {
+        std::string path;
+        int code;
+        const char* description;
+    } cases[] = {
+        {(dir / "manca" / "rilievo.qrb").string(), kPathNotFound, "Impossibile trovare il percorso"},
+        {dir.path().string(), kPathFileAccess, "Errore di accesso al percorso/file"},  // a folder
+    };
+    for (const auto& c : cases) {
+        try {
+            BookWriter out(c.path);
+            FAIL() << c.path;
+        } catch (const RunError& e) {
+            EXPECT_EQ(e.code(), c.code);
+            EXPECT_EQ(e.description(), std::string(c.description) + " (" + c.path + ")");
+        }
     }
 }
 
