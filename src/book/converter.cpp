@@ -26,11 +26,6 @@ void Streaming::run(ImportContext& ctx, const std::string& input_path, const Rea
             read(c);
         },
         [this](Conversion& c) {
-            if (nothing_found_without_data && !c.data_written) {
-                c.out.discard();
-                c.box(kNothingFound, spec.success_title, Icon::Exclamation);
-                return false;
-            }
             if (trailer) write_trailer(c.out);
             return true;
         },

@@ -47,8 +47,6 @@ public:
     LineReader& in;
     BookWriter& out;
     const ConverterSpec& spec;
-    // A streaming converter sets it when it writes a station or a reading.
-    bool data_written = false;
 
     // Shows a box; a Yes/No answer is kept in state.msgbox_answer.
     int box(const std::string& text, const std::string& title, Icon icon, Buttons buttons = Buttons::Ok);
@@ -87,10 +85,6 @@ struct Streaming {
     ConverterSpec spec;
     std::optional<BookHeader> header;
     bool trailer = true;
-    // A book without data (no station or reading written) is no book: the
-    // output is emptied and the nothing-found box, titled as the success
-    // box, comes instead of the success box.
-    bool nothing_found_without_data = false;
 };
 
 // Ends a conversion at once from inside a step, after the converter showed

@@ -48,7 +48,6 @@ constexpr const char* kEmptyBase =
     "Il file XPAD/GeoForce contiene una base GPS senza nessuna lettura. Verrà ignorata nell'importazione";
 constexpr const char* kEmptyStation = "Il file Geomax XPAD/GeoForce contiene una stazione celerimetrica senza "
                                       "nessuna lettura. Verrà ignorata nell'importazione";
-constexpr const char* kDosEndOfFile = "\x1A";
 
 // A value field: its number after the split and the prefix that leads it.
 struct Field {
@@ -159,12 +158,7 @@ public:
     void read(Conversion& c)
     {
         std::string line;
-        bool more = true;
-        while (more && c.in.next_line(line)) {
-            if (const auto mark = line.find(kDosEndOfFile); mark != std::string::npos) {
-                line.resize(mark);
-                more = false;
-            }
+        while (c.in.next_line(line)) {
             line += ',';
             const Fields f = split_fields(line, ",");
             const std::string_view kind = f[1];

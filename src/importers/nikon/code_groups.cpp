@@ -105,7 +105,6 @@ private:
         last_written_ = station_name_;
         written_.insert(station_name_);
         block_written_ = true;
-        c_.data_written = true;
         skipping_ = false;
     }
 

@@ -55,7 +55,6 @@ void read_dtm300(Conversion& c)
             c.out.value(height);
             c.out.value(trim(f[kNoteField]));
             station_written = true;
-            c.data_written = true;
         } else if (type == kReadingType) {
             // A reading before the first station block is not written.
             if (!station_written) continue;
@@ -84,7 +83,6 @@ void imp_dtm300(ImportContext& ctx, const std::string& input_path)
     frame.header = BookHeader{"Importazione file Nikon DTM-300", "Sconosciuta",
                               ctx.options.tipo_iz ? "IZ" : "OD", "Nessuna"};
     frame.trailer = false;
-    frame.nothing_found_without_data = true;
     frame.run(ctx, input_path, read_dtm300);
 }
 

@@ -193,7 +193,6 @@ private:
         c_.out.value(height);
         c_.out.value(note);
         station_written_ = true;
-        c_.data_written = true;
     }
 
     void reading_block()
@@ -239,7 +238,6 @@ void imp_dtm700(ImportContext& ctx, const std::string& input_path)
 {
     Streaming frame(FailurePolicy::standard("Nikon DTM-700", kTitle).end_of_input_only());
     frame.trailer = false;  // written by the reader, also after a failure
-    frame.nothing_found_without_data = true;
     frame.run(ctx, input_path, [](Conversion& c) { Dtm700Reader(c).run(); });
 }
 

@@ -123,7 +123,6 @@ private:
 void imp_dtm_a20(ImportContext& ctx, const std::string& input_path)
 {
     Streaming frame(FailurePolicy::standard("Nikon DTM A20", kTitle).end_of_input_only().malformed_only());
-    frame.nothing_found_without_data = true;
     frame.header = BookHeader{"Importazione file", "Sconosciuta", ctx.options.tipo_iz ? "IZ" : "OD",
                               "Importazione file Nikon DTM A20"};
     nikon::run_code_groups<KeyValuePairs>(ctx, input_path, frame, a20_rules(ctx.options));

@@ -79,7 +79,6 @@ private:
 void imp_geos(ImportContext& ctx, const std::string& input_path)
 {
     Streaming frame(FailurePolicy::standard("Galileo Psion Siscam Geos", kTitle).end_of_input_only());
-    frame.nothing_found_without_data = true;
     frame.header = BookHeader{"Importazione file", "Sconosciuta", survey_type(ctx.options),
                               "Importazione file Galileo Psion Siscam Geos"};
     nikon::run_code_groups<CodeLines>(ctx, input_path, frame, geos_rules(ctx.options));
