@@ -20,32 +20,8 @@ LineReader::~LineReader()
 }
 
 namespace {
+
 constexpr char kEndOfFileMark = 0x1A;
-}  // namespace
-
-bool LineReader::fill()
-{
-    if (pos_ < len_) return true;
-    if (ended_) return false;
-    pos_ = 0;
-    len_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
-    if (len_ == 0 && std::ferror(file_)) fail(kDeviceIO);
-    if (const void* mark = std::memchr(buffer_.data(), kEndOfFileMark, len_)) {
-        len_ = static_cast<std::size_t>(static_cast<const char*>(mark) - buffer_.data());
-        ended_ = true;
-    }
-    return len_ > 0;
-}
-
-bool LineReader::at_end() { return !fill(); }
-
-int LineReader::read_byte()
-{
-    if (!fill()) return -1;
-    return static_cast<unsigned char>(buffer_[pos_++]);
-}
-
-namespace {
 
 // The first CR or LF in [p, stop), or stop. Searches in short windows so that
 // a file without CR does not make every line scan the whole buffer.
@@ -66,25 +42,87 @@ const char* find_line_end(const char* p, const char* stop)
 
 }  // namespace
 
-bool LineReader::next_line(std::string& line)
+bool LineReader::read_more()
 {
-    line.clear();
+    if (ended_) return false;
+    // What is unread moves to the front; a line longer than the buffer grows it.
+    if (pos_ > 0) {
+        std::memmove(buffer_.data(), buffer_.data() + pos_, len_ - pos_);
+        len_ -= pos_;
+        pos_ = 0;
+    }
+    if (len_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+    char* at = buffer_.data() + len_;
+    std::size_t n = std::fread(at, 1, buffer_.size() - len_, file_);
+    if (n == 0) {
+        if (std::ferror(file_)) fail(kDeviceIO);
+        ended_ = true;
+        return false;
+    }
+    if (const void* mark = std::memchr(at, kEndOfFileMark, n)) {
+        n = static_cast<std::size_t>(static_cast<const char*>(mark) - at);
+        ended_ = true;
+    }
+    len_ += n;
+    return n > 0;
+}
+
+bool LineReader::fill() { return pos_ < len_ || read_more(); }
+
+bool LineReader::settle()
+{
     if (!fill()) return false;
-    for (;;) {
-        const char* start = buffer_.data() + pos_;
-        const std::size_t avail = len_ - pos_;
-        const char* stop = start + avail;
-        const char* end = find_line_end(start, stop);
-        line.append(start, static_cast<std::size_t>(end - start));
-        pos_ += static_cast<std::size_t>(end - start);
-        if (end < stop) {
-            const char terminator = *end;
+    if (skip_lf_) {
+        skip_lf_ = false;
+        if (buffer_[pos_] == '\n') {
             ++pos_;
-            if (terminator == '\r' && fill() && buffer_[pos_] == '\n') ++pos_;
+            return fill();
+        }
+    }
+    return true;
+}
+
+bool LineReader::at_end() { return !settle(); }
+
+int LineReader::read_byte()
+{
+    if (!settle()) return -1;
+    return static_cast<unsigned char>(buffer_[pos_++]);
+}
+
+bool LineReader::next_line(std::string_view& line)
+{
+    if (!settle()) return false;
+    std::size_t scanned = pos_;  // no line end before it
+    for (;;) {
+        const char* data = buffer_.data();
+        const char* end = find_line_end(data + scanned, data + len_);
+        if (end < data + len_) {
+            line = std::string_view(data + pos_, static_cast<std::size_t>(end - (data + pos_)));
+            skip_lf_ = *end == '\r';
+            pos_ = static_cast<std::size_t>(end - data) + 1;
             return true;
         }
-        if (!fill()) return true;  // last line without a line end
+        const std::size_t unread_scanned = len_ - pos_;
+        if (!read_more()) {
+            // The last line, without a line end.
+            line = std::string_view(buffer_.data() + pos_, len_ - pos_);
+            pos_ = len_;
+            return true;
+        }
+        scanned = pos_ + unread_scanned;
     }
+}
+
+bool LineReader::next_line(std::string& line)
+{
+    std::string_view view;
+    if (!next_line(view)) {
+        line.clear();
+        return false;
+    }
+    line.assign(view);
+    return true;
 }
 
 std::string LineReader::read_line()

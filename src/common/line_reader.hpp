@@ -6,6 +6,7 @@
 // failure (57), never taken for the end.
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qrb {
@@ -25,17 +26,24 @@ public:
     std::string read_line();
     // The next line into `line`; false at the end (nothing read).
     bool next_line(std::string& line);
+    // The next line as a view into the reader's buffer, valid until the next
+    // call of any reading function; false at the end.
+    bool next_line(std::string_view& line);
     // The next byte, or -1 at the end.
     int read_byte();
 
 private:
+    // Unread input is in [pos_, len_); true when there is some.
+    bool settle();
     bool fill();
+    bool read_more();
 
     std::FILE* file_ = nullptr;
     std::vector<char> buffer_;
     std::size_t pos_ = 0;
     std::size_t len_ = 0;
-    bool ended_ = false;  // the end-of-file mark was met
+    bool ended_ = false;    // nothing more will be read from the file
+    bool skip_lf_ = false;  // the last line ended at a CR: an LF right after it belongs to it
 };
 
 }  // namespace qrb

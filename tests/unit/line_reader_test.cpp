@@ -49,6 +49,30 @@ TEST(LineReader, EveryLineEndEndsALine)
     for (const auto& c : cases) EXPECT_EQ(lines_of(c.bytes), c.lines) << c.name;
 }
 
+// Line ends at every offset of the buffer's edge, CR LF split across two
+// reads included; lines as views and as copies agree.
+TEST(LineReader, LineEndsAcrossTheBufferEdge)
+{
+    std::string bytes;
+    std::vector<std::string> expected;
+    for (int k = 0; k < 40000; ++k) {
+        expected.push_back(std::string(static_cast<std::size_t>(k % 7 + 1), static_cast<char>('a' + k % 26)));
+        bytes += expected.back() + (k % 3 == 0 ? "\r\n" : k % 3 == 1 ? "\r" : "\n");
+    }
+    EXPECT_EQ(lines_of(bytes), expected);
+    test::TempDir dir;
+    test::write_file(dir / "in.txt", bytes);
+    LineReader in((dir / "in.txt").string());
+    std::string_view view;
+    std::size_t k = 0;
+    while (in.next_line(view)) {
+        ASSERT_LT(k, expected.size());
+        EXPECT_EQ(view, expected[k]);
+        ++k;
+    }
+    EXPECT_EQ(k, expected.size());
+}
+
 TEST(LineReader, LongLinesAcrossTheBuffer)
 {
     const std::string big(3 << 20, 'x');
