@@ -31,32 +31,48 @@ bool nothing_found(const WorkState& state, const StationTableOptions& options)
 
 }  // namespace
 
-void write_station_block(Conversion& conv, const StationRecord& station, const StationTableOptions& options)
+namespace {
+
+// The book line of one reading, by the options.
+std::string station_reading_line(const Reading& reading, const StationTableOptions& options, int op_note)
 {
     using F6 = StationTableOptions::Field6;
     using F7 = StationTableOptions::Field7;
+    const std::string& field6 = options.field6 == F6::Code ? reading.code : reading.note;
+    std::string field7;
+    switch (options.field7) {
+    case F7::ByOpNote: field7 = code_by_op_note(field6, op_note); break;
+    case F7::AlwaysUpper: field7 = ucase(field6); break;
+    case F7::AlwaysNN: field7 = "NN"; break;
+    case F7::Code: field7 = reading.code; break;
+    }
+    if (!options.upper_case_names) return reading_line(reading, field6, field7, options.leading_blank);
+    Reading upper = reading;
+    upper.target = ucase(reading.target);
+    return reading_line(upper, field6, field7, options.leading_blank);
+}
+
+}  // namespace
+
+void finish_readings(StationRecord& station, const StationTableOptions& options, int op_note)
+{
+    for (const Reading& reading : station.readings) {
+        station.finished_lines += station_reading_line(reading, options, op_note);
+        station.finished_lines += "\r\n";
+    }
+    station.finished_count += station.readings.size();
+    station.readings.clear();
+}
+
+void write_station_block(Conversion& conv, const StationRecord& station, const StationTableOptions& options)
+{
     BookWriter& out = conv.out;
     out.tag("#stazione#");
     out.value(options.upper_case_names ? ucase(station.name) : station.name);
     out.value(options.leading_blank ? str_single(station.height) : num_single(station.height));
     out.value(station.note);
-    for (const Reading& reading : station.readings) {
-        const std::string& field6 = options.field6 == F6::Code ? reading.code : reading.note;
-        std::string field7;
-        switch (options.field7) {
-        case F7::ByOpNote: field7 = code_by_op_note(field6, conv.options.op_note); break;
-        case F7::AlwaysUpper: field7 = ucase(field6); break;
-        case F7::AlwaysNN: field7 = "NN"; break;
-        case F7::Code: field7 = reading.code; break;
-        }
-        if (options.upper_case_names) {
-            Reading upper = reading;
-            upper.target = ucase(reading.target);
-            out.line(reading_line(upper, field6, field7, options.leading_blank));
-        } else {
-            out.line(reading_line(reading, field6, field7, options.leading_blank));
-        }
-    }
+    out.lines(station.finished_lines);
+    for (const Reading& reading : station.readings) out.line(station_reading_line(reading, options, conv.options.op_note));
 }
 
 namespace {
@@ -78,7 +94,7 @@ void report_left_out(Conversion& conv, const StationRecord& station, const Stati
 
 bool written_as_block(const StationRecord& station, const StationTableOptions& options)
 {
-    return !station.readings.empty() ||
+    return station.reading_count() > 0 ||
            (options.empty_station == StationTableOptions::EmptyStation::BareBlock && station.readings_sized);
 }
 

@@ -59,6 +59,13 @@ void BookWriter::flush()
     buffer_.clear();
 }
 
+void BookWriter::lines(std::string_view text)
+{
+    if (text.empty() || (!file_ && !deferred_)) return;
+    buffer_.append(text);
+    if (file_ && buffer_.size() >= kFlushSize) flush();
+}
+
 void BookWriter::value(std::string_view text)
 {
     if (text.find_first_of("\r\n|") == std::string_view::npos)

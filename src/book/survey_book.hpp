@@ -27,6 +27,8 @@ public:
     // A value line: one value, made safe as a record field is ("|" becomes
     // "\", CR and LF are dropped).
     void value(std::string_view text);
+    // Lines already ended by CR LF, as they stand.
+    void lines(std::string_view text);
     // A tag line such as "#stazione#".
     void tag(std::string_view name) { line(name); }
     // True once a record was written: any tag line ("#...#") but those of

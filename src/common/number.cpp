@@ -15,6 +15,12 @@ namespace {
 bool skipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
+// Two digits at a time.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
 // The seven significant digits of a single-precision value between 1E-04 and
 // 1E+07, computed in double where the rounding is beyond doubt: a single's
 // mantissa times a power of ten up to 1E+10 is off by at most one double
@@ -24,32 +30,40 @@ bool seven_digits(double value, char* mantissa, int& exponent)
 {
     static constexpr double kPow10[] = {1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
     if (!(value >= 1e-4 && value < 1e7)) return false;
-    int e = 6;
-    while (e > -4 && value < kPow10[e + 4]) --e;
+    // The decimal exponent from the binary one, then corrected by one.
+    int binary = 0;
+    std::frexp(value, &binary);
+    int e = ((binary - 1) * 1233) >> 12;  // floor((binary - 1) * log10(2))
+    if (e < -4) e = -4;
+    if (e < 6 && value >= kPow10[e + 5]) ++e;
+    if (e > -4 && value < kPow10[e + 4]) --e;
     const double y = value * kPow10[6 - e + 4];
-    const double whole = std::floor(y);
-    const double frac = y - whole;
+    const auto whole = static_cast<std::uint64_t>(y);  // y is positive: the floor
+    const double frac = y - static_cast<double>(whole);
     if (std::fabs(frac - 0.5) < 1e-6) return false;
-    auto r = static_cast<std::uint64_t>(whole) + (frac > 0.5 ? 1 : 0);
+    std::uint64_t r = whole + (frac > 0.5 ? 1 : 0);
     if (r == 10000000) {
         r = 1000000;
         ++e;
     }
     if (r < 1000000 || r > 9999999 || e > 6) return false;
-    for (int k = 6; k >= 0; --k) {
-        mantissa[k] = static_cast<char>('0' + r % 10);
-        r /= 10;
+    // Seven digits: one, then three pairs.
+    for (int k = 5; k >= 1; k -= 2) {
+        const std::size_t pair = static_cast<std::size_t>(r % 100) * 2;
+        mantissa[k] = kDigitPairs[pair];
+        mantissa[k + 1] = kDigitPairs[pair + 1];
+        r /= 100;
     }
+    mantissa[0] = static_cast<char>('0' + r);
     exponent = e;
     return true;
 }
 
-// The text of a value in the run time's general form, with `digits`
-// significant digits at most.
-std::string general_form(double value, int digits, bool leading_blank)
+// Writes a value in the run time's general form, with `digits` significant
+// digits at most, into `out` (48 characters are enough); returns its length.
+std::size_t general_form(double value, int digits, bool leading_blank, char* out)
 {
     if (!std::isfinite(value)) fail(kOverflow);
-    char out[48];
     std::size_t n = 0;
     if (value < 0) {
         out[n++] = '-';
@@ -59,7 +73,7 @@ std::string general_form(double value, int digits, bool leading_blank)
     }
     if (value == 0) {
         out[n++] = '0';
-        return std::string(out, n);
+        return n;
     }
 
     char mantissa[24];
@@ -89,14 +103,13 @@ std::string general_form(double value, int digits, bool leading_blank)
         out[n++] = exponent < 0 ? '-' : '+';
         const int magnitude = exponent < 0 ? -exponent : exponent;
         if (magnitude < 10) out[n++] = '0';
-        n = static_cast<std::size_t>(std::to_chars(out + n, out + sizeof out, magnitude).ptr - out);
-        return std::string(out, n);
+        return static_cast<std::size_t>(std::to_chars(out + n, out + 48, magnitude).ptr - out);
     }
     if (exponent < 0) {
         out[n++] = '.';
         for (int k = 0; k < -exponent - 1; ++k) out[n++] = '0';
         for (std::size_t k = 0; k < m; ++k) out[n++] = mantissa[k];
-        return std::string(out, n);
+        return n;
     }
     const auto whole = static_cast<std::size_t>(exponent) + 1;
     for (std::size_t k = 0; k < whole; ++k) out[n++] = k < m ? mantissa[k] : '0';
@@ -104,7 +117,13 @@ std::string general_form(double value, int digits, bool leading_blank)
         out[n++] = '.';
         for (std::size_t k = whole; k < m; ++k) out[n++] = mantissa[k];
     }
-    return std::string(out, n);
+    return n;
+}
+
+std::string general_form(double value, int digits, bool leading_blank)
+{
+    char out[48];
+    return std::string(out, general_form(value, digits, leading_blank, out));
 }
 
 }  // namespace
@@ -127,6 +146,24 @@ double val(std::string_view text)
                                         1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     const std::size_t n = text.size();
     std::size_t i = 0;
+
+    // The common field of plain digits, with a sign at most and up to 15
+    // significant digits: its value is exact as the general way gives it.
+    {
+        std::size_t k = 0;
+        const bool minus = n > 0 && text[0] == '-';
+        if (n > 0 && (text[0] == '+' || minus)) ++k;
+        const std::size_t digits_start = k;
+        while (k < n && text[k] == '0') ++k;
+        const std::size_t significant_start = k;
+        std::uint64_t whole = 0;
+        while (k < n && is_digit(text[k])) whole = whole * 10 + static_cast<std::uint64_t>(text[k++] - '0');
+        if (k == n && k > digits_start && k - significant_start <= 15) {
+            const double v = static_cast<double>(whole);
+            return minus ? -v : v;
+        }
+    }
+
     auto skip = [&] {
         while (i < n && skipped(text[i])) ++i;
     };
@@ -205,6 +242,18 @@ double val(std::string_view text)
         fail(kOverflow);
     }
     return result;
+}
+
+void append_single(std::string& out, float value, bool leading_blank)
+{
+    char text[48];
+    out.append(text, general_form(static_cast<double>(value), 7, leading_blank, text));
+}
+
+void append_double(std::string& out, double value, bool leading_blank)
+{
+    char text[48];
+    out.append(text, general_form(value, 15, leading_blank, text));
 }
 
 std::string str_single(float value) { return general_form(static_cast<double>(value), 7, true); }

@@ -21,9 +21,13 @@ double val(std::string_view text);
 std::string str_single(float value);
 std::string num_single(float value);
 
+// The same, appended to `out` without a text of its own.
+void append_single(std::string& out, float value, bool leading_blank);
+
 // The same for double precision, with at most 15 significant digits.
 std::string str_double(double value);
 std::string num_double(double value);
+void append_double(std::string& out, double value, bool leading_blank);
 
 // A value stored in a single-precision variable: the nearest float; beyond
 // the single-precision range it fails with overflow (6).

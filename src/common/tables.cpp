@@ -38,7 +38,7 @@ std::optional<StationHit> StationTable::find(const std::string& name) const
     for (; indexed_ < stations_.size(); ++indexed_) first_.emplace(stations_[indexed_].name, indexed_);
     const auto it = first_.find(name);
     if (it == first_.end()) return std::nullopt;
-    return StationHit{it->second, stations_[it->second].readings.size()};
+    return StationHit{it->second, stations_[it->second].reading_count()};
 }
 
 GnssVector& GnssBaseRecord::add_vector() { return vectors.emplace_back(); }

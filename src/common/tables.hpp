@@ -28,6 +28,11 @@ struct StationRecord {
     float height = 0;
     std::string note;
     std::vector<Reading> readings;
+    // Readings already turned into their book lines (each ended by CR LF),
+    // standing before `readings`: a converter that never changes a reading
+    // once its line is read keeps its stations compact so.
+    std::string finished_lines;
+    std::size_t finished_count = 0;
     // A station whose reading list was never sized has no readings at all;
     // one sized to hold none is written as a bare block by the converters
     // that do so.
@@ -35,6 +40,7 @@ struct StationRecord {
 
     Reading& add_reading();
     void size_readings() { readings_sized = true; }
+    std::size_t reading_count() const { return finished_count + readings.size(); }
 };
 
 struct StationHit {

@@ -57,13 +57,15 @@ std::string rtrim(std::string_view s)
     return e == std::string_view::npos ? std::string() : std::string(s.substr(0, e + 1));
 }
 
-std::string mid(std::string_view s, long long start, long long length)
+std::string_view mid_view(std::string_view s, long long start, long long length)
 {
     if (start < 1 || length < 0) fail(kInvalidArgument);
     const auto from = static_cast<std::size_t>(start - 1);
     if (from >= s.size()) return {};
-    return std::string(s.substr(from, static_cast<std::size_t>(length)));
+    return s.substr(from, static_cast<std::size_t>(length));
 }
+
+std::string mid(std::string_view s, long long start, long long length) { return std::string(mid_view(s, start, length)); }
 
 std::string mid(std::string_view s, long long start)
 {

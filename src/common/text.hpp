@@ -17,6 +17,8 @@ std::string_view trim_view(std::string_view s);
 // gives what exists. A start below 1 or a negative length fails with
 // invalid argument (5).
 std::string mid(std::string_view s, long long start, long long length);
+// The same as a view into `s`.
+std::string_view mid_view(std::string_view s, long long start, long long length);
 // From 1-based `start` to the end.
 std::string mid(std::string_view s, long long start);
 // The first / last `length` characters; a negative length fails (5).

@@ -24,22 +24,25 @@ struct Divisors {
 
 class GsiReader {
 public:
-    GsiReader(Conversion& conv, Divisors gsi16) : conv_(conv), gsi16_(gsi16) {}
+    GsiReader(Conversion& conv, Divisors gsi16, const StationTableOptions& book)
+        : conv_(conv), gsi16_(gsi16), book_(book)
+    {
+    }
 
     void read()
     {
-        std::string raw;
+        std::string_view raw;
         while (conv_.in.next_line(raw)) {
-            const std::string line = trim(raw);
-            std::string kind;
-            std::string name_data;
+            const std::string_view line = trim_view(raw);
+            std::string_view kind;
+            std::string_view name_data;
             Divisors div{1000, 100000};
-            if (starts_with(line, "11")) {
-                kind = mid(line, 17, 2);
-                name_data = mid(line, 8, 8);
-            } else if (starts_with(line, "*11")) {
-                kind = mid(line, 26, 2);
-                name_data = mid(line, 9, 16);
+            if (line.starts_with("11")) {
+                kind = mid_view(line, 17, 2);
+                name_data = mid_view(line, 8, 8);
+            } else if (line.starts_with("*11")) {
+                kind = mid_view(line, 26, 2);
+                name_data = mid_view(line, 9, 16);
                 div = gsi16_;
             } else {
                 continue;
@@ -54,7 +57,7 @@ public:
     }
 
 private:
-    void station_line(const std::string& line, const std::string& name_data, Divisors div)
+    void station_line(std::string_view line, std::string_view name_data, Divisors div)
     {
         const std::string name = gsi::station_name_or(conv_, gsi::clean_name(name_data), "nome_non_valido", kTitle);
         StationRecord& station = conv_.state.station_table.add(name);
@@ -69,7 +72,7 @@ private:
         record_.collect(conv_.state);
     }
 
-    void measurement_line(const std::string& line, const std::string& name_data, Divisors div)
+    void measurement_line(std::string_view line, std::string_view name_data, Divisors div)
     {
         WorkState& state = conv_.state;
         if (state.station_table.empty()) first_station();
@@ -90,10 +93,12 @@ private:
             else if (w.wi == "82") record_.north = val(w.from7) / div.length;
             else if (w.wi == "83") record_.height = val(w.from7) / div.length;
         }
+        // A reading is complete with its line.
+        finish_readings(station, book_, conv_.options.op_note);
         record_.collect(state);
     }
 
-    void known_point_line_(const std::string& line, const std::string& name_data, Divisors div)
+    void known_point_line_(std::string_view line, std::string_view name_data, Divisors div)
     {
         std::string name = gsi::clean_name(name_data);
         if (name.empty()) name = "non_valido";
@@ -123,6 +128,7 @@ private:
 
     Conversion& conv_;
     Divisors gsi16_;
+    const StationTableOptions& book_;
     gsi::KnownPointRecord record_;
 };
 
@@ -138,7 +144,7 @@ void imp_gsi(ImportContext& ctx, const std::string& input_path)
                            "File formato Leica GSI generico");
     frame.book.nothing_found = StationTableOptions::NothingFound::StationsKnownPoints;
     frame.book.known_points = true;
-    frame.run(ctx, input_path, [gsi16](Conversion& conv) { GsiReader(conv, gsi16).read(); });
+    frame.run(ctx, input_path, [gsi16, &frame](Conversion& conv) { GsiReader(conv, gsi16, frame.book).read(); });
 }
 
 }  // namespace qrb
