@@ -156,10 +156,9 @@ void run_key_value(ImportContext& ctx, const std::string& input_path, const KeyV
 {
     CollectThenWrite frame(ctx.options, FailurePolicy::older("Pentax", variant.title), kBookTitle, variant.note);
     frame.book.locality = book_text(kLocality);
-    // Without the slope-distance choice the book declares reduced distances.
-    const SurveyType type = chosen_survey_type(ctx.options);
-    frame.book.survey_type =
-        survey_type_text(type == SurveyType::SlopeZenith ? type : SurveyType::ReducedHeight);
+    // The slope-distance choice decides alone: without it the book declares
+    // reduced distances.
+    frame.book.survey_type = survey_type_text(survey_type_iz_else_od(ctx.options));
     frame.book.header_written = true;
     frame.book.nothing_found_title = variant.title;
     frame.book.empty_station = StationTableOptions::EmptyStation::BareBlock;
