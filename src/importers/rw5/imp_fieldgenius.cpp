@@ -105,16 +105,18 @@ std::string note_text(std::string_view field)
     return field == kNoteMark ? std::string(kNoNote) : rw5::less(field, kNoteMark);
 }
 
-// Whole digits padded with zeros to two places.
+// Whole minutes or seconds as two digits: padded with zeros, or freed of
+// the zeros that lead a longer text ("5" and "005" both give "05").
 std::string two_digits(std::string digits)
 {
+    while (digits.size() > 2 && digits.front() == '0') digits.erase(0, 1);
     if (digits.size() < 2) digits.insert(0, 2 - digits.size(), '0');
     return digits;
 }
 
 // Degrees, minutes and seconds as a d.mmss text: 45°30'15.1234" gives
-// "45.30151234", 45°5'3.5" gives "45.05035". Without that shape the marks
-// are taken out as they stand.
+// "45.30151234", 45°5'3.5" and 45°005'03.5" give "45.05035". Without that
+// shape the marks are taken out as they stand.
 std::string dms_text(std::string t)
 {
     t = replace_all(t, kDegreeSignUtf8, kDegreeSign);
