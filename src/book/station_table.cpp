@@ -33,8 +33,9 @@ bool nothing_found(const WorkState& state, const StationTableOptions& options)
 
 namespace {
 
-// The book line of one reading, by the options.
-std::string station_reading_line(const Reading& reading, const StationTableOptions& options, int op_note)
+// The book line of one reading, by the options, appended to `out`.
+void append_station_reading_line(std::string& out, const Reading& reading, const StationTableOptions& options,
+                                 int op_note)
 {
     using F6 = StationTableOptions::Field6;
     using F7 = StationTableOptions::Field7;
@@ -46,10 +47,10 @@ std::string station_reading_line(const Reading& reading, const StationTableOptio
     case F7::AlwaysNN: field7 = "NN"; break;
     case F7::Code: field7 = reading.code; break;
     }
-    if (!options.upper_case_names) return reading_line(reading, field6, field7, options.leading_blank);
+    if (!options.upper_case_names) return append_reading_line(out, reading, field6, field7, options.leading_blank);
     Reading upper = reading;
     upper.target = ucase(reading.target);
-    return reading_line(upper, field6, field7, options.leading_blank);
+    append_reading_line(out, upper, field6, field7, options.leading_blank);
 }
 
 }  // namespace
@@ -57,7 +58,7 @@ std::string station_reading_line(const Reading& reading, const StationTableOptio
 void finish_readings(StationRecord& station, const StationTableOptions& options, int op_note)
 {
     for (const Reading& reading : station.readings) {
-        station.finished_lines += station_reading_line(reading, options, op_note);
+        append_station_reading_line(station.finished_lines, reading, options, op_note);
         station.finished_lines += "\r\n";
     }
     station.finished_count += station.readings.size();
@@ -72,7 +73,12 @@ void write_station_block(Conversion& conv, const StationRecord& station, const S
     out.value(options.leading_blank ? str_single(station.height) : num_single(station.height));
     out.value(station.note);
     out.lines(station.finished_lines);
-    for (const Reading& reading : station.readings) out.line(station_reading_line(reading, options, conv.options.op_note));
+    std::string line;
+    for (const Reading& reading : station.readings) {
+        line.clear();
+        append_station_reading_line(line, reading, options, conv.options.op_note);
+        out.line(line);
+    }
 }
 
 namespace {

@@ -68,7 +68,7 @@ void BookWriter::lines(std::string_view text)
 
 void BookWriter::value(std::string_view text)
 {
-    if (text.find_first_of("\r\n|") == std::string_view::npos)
+    if (!needs_field_text(text))
         line(text);
     else
         line(field_text(text));
@@ -101,7 +101,7 @@ void BookWriter::close()
 
 RecordLine& RecordLine::text(std::string_view field)
 {
-    line_ += field_text(field);
+    append_field_text(line_, field);
     line_ += '|';
     return *this;
 }
@@ -113,8 +113,19 @@ RecordLine& RecordLine::literal(std::string_view field)
     return *this;
 }
 
-RecordLine& RecordLine::single(float value) { return literal(num_single(value)); }
-RecordLine& RecordLine::dbl(double value) { return literal(num_double(value)); }
+RecordLine& RecordLine::single(float value)
+{
+    append_single(line_, value, false);
+    line_ += '|';
+    return *this;
+}
+
+RecordLine& RecordLine::dbl(double value)
+{
+    append_double(line_, value, false);
+    line_ += '|';
+    return *this;
+}
 
 void write_header(BookWriter& out, std::string_view title, std::string_view locality, std::string_view survey_type,
                   std::string_view note)
@@ -139,18 +150,33 @@ void write_trailer(BookWriter& out)
 
 std::string code_by_op_note(std::string_view field6, int op_note) { return op_note == 1 ? ucase(field6) : "NN"; }
 
+void append_reading_line(std::string& out, const Reading& reading, std::string_view field6, std::string_view field7,
+                         bool leading_blank)
+{
+    auto number = [&out, leading_blank](float v) {
+        append_single(out, v, leading_blank);
+        out += '|';
+    };
+    append_field_text(out, reading.target);
+    out += '|';
+    number(reading.hz);
+    number(reading.v);
+    if (reading.dist == 0)
+        out += "INT|";
+    else
+        number(reading.dist);
+    number(reading.target_height);
+    append_field_text(out, field6);
+    out += '|';
+    append_field_text(out, field7);
+    out += '|';
+}
+
 std::string reading_line(const Reading& reading, std::string_view field6, std::string_view field7, bool leading_blank)
 {
-    auto number = [leading_blank](float v) { return leading_blank ? str_single(v) : num_single(v); };
-    RecordLine r;
-    r.text(reading.target)
-        .literal(number(reading.hz))
-        .literal(number(reading.v))
-        .literal(reading.dist == 0 ? std::string("INT") : number(reading.dist))
-        .literal(number(reading.target_height))
-        .text(field6)
-        .text(field7);
-    return r.str();
+    std::string line;
+    append_reading_line(line, reading, field6, field7, leading_blank);
+    return line;
 }
 
 std::string known_point_line(std::string_view name, double east, double north, double height, std::string_view note)

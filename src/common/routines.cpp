@@ -68,10 +68,12 @@ std::string normalize_name(std::string_view name)
 
 std::string leading_zero_name(std::string_view text)
 {
-    std::string name(text);
-    for (auto& c : name)
-        if (c == '0') c = ' ';
-    name = ltrim(name);
+    // Zeros become blanks, the leading blanks go, the other blanks become
+    // zeros: the leading run of zeros and blanks goes, later blanks are zeros.
+    std::size_t first = 0;
+    while (first < text.size() && (text[first] == '0' || text[first] == ' ')) ++first;
+    if (first == text.size()) return {};
+    std::string name(text.substr(first));
     for (auto& c : name)
         if (c == ' ') c = '0';
     return name;

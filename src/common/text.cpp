@@ -190,14 +190,29 @@ std::string utf8_to_cp1252(std::string_view s)
     return out;
 }
 
-std::string field_text(std::string_view s)
+bool needs_field_text(std::string_view s)
 {
-    std::string out;
-    out.reserve(s.size());
+    for (const char c : s)
+        if (c == '|' || c == '\r' || c == '\n') return true;
+    return false;
+}
+
+void append_field_text(std::string& out, std::string_view s)
+{
+    if (!needs_field_text(s)) {
+        out += s;
+        return;
+    }
     for (char c : s) {
         if (c == '\r' || c == '\n') continue;
         out += c == '|' ? '\\' : c;
     }
+}
+
+std::string field_text(std::string_view s)
+{
+    std::string out;
+    append_field_text(out, s);
     return out;
 }
 

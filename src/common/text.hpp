@@ -44,5 +44,9 @@ std::string utf8_to_cp1252(std::string_view s);
 // Text from an input made safe for one field of a record line: "|" becomes
 // "\" and CR and LF are dropped, so that a field can never shift the others.
 std::string field_text(std::string_view s);
+// The same, appended to `out`.
+void append_field_text(std::string& out, std::string_view s);
+// True when the text holds a character that field_text changes.
+bool needs_field_text(std::string_view s);
 
 }  // namespace qrb
