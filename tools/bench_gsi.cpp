@@ -1,10 +1,11 @@
-// Conversion benchmark: generates a GSI-16 recording of the given sizes
-// (stations with many readings, known points), converts each through
-// "Leica GSI Generico" in command-line mode as a user's import runs, and
-// reports the throughput and the peak memory. Each size runs in its own
-// process, so that each peak is its own.
+// Conversion benchmark: generates a GSI-16 (or, with --gsi8, GSI-8)
+// recording of the given sizes (stations with many readings, known points),
+// converts each through "Leica GSI Generico" in command-line mode as a user's
+// import runs, and reports the throughput and the peak memory. Each size runs
+// in its own process, so that each peak is its own. With --write FILE it only
+// writes the recording of the first size, for timing whole processes.
 //
-//   qrb-bench-gsi [--repeat N] [MB ...]     (default: 5 50, best of 3)
+//   qrb-bench-gsi [--gsi8] [--repeat N] [--write FILE] [MB ...]   (default: 5 50, best of 3)
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -45,27 +46,31 @@ private:
     std::uint64_t state_ = 42;
 };
 
-// One GSI-16 word: WI, four information characters, sign, sixteen data
-// characters (right-aligned, zero-padded), blank.
+// The width of a word's data: 16 characters in GSI-16, 8 in GSI-8.
+std::size_t g_width = 16;
+
+// One word: WI, four information characters, sign, the data characters
+// (right-aligned, zero-padded, cut to the width), blank.
 void word(std::string& out, std::string_view wi, std::string_view info, std::int64_t value)
 {
     out += wi;
     out += info;
     out += value < 0 ? '-' : '+';
-    const std::string digits = std::to_string(value < 0 ? -value : value);
-    out.append(16 - std::min<std::size_t>(16, digits.size()), '0');
+    std::string digits = std::to_string(value < 0 ? -value : value);
+    if (digits.size() > g_width) digits.erase(0, digits.size() - g_width);
+    out.append(g_width - digits.size(), '0');
     out += digits;
     out += ' ';
 }
 
 void name_word(std::string& out, std::uint64_t block, std::string_view name)
 {
-    out += "*11";
+    out += g_width == 16 ? "*11" : "11";
     std::string b = std::to_string(block % 10000);
     out.append(4 - b.size(), '0');
     out += b;
     out += '+';
-    out.append(16 - name.size(), '0');
+    out.append(g_width - name.size(), '0');
     out += name;
     out += ' ';
 }
@@ -172,20 +177,30 @@ int main(int argc, char** argv)
 {
     int repeat = 3;
     std::vector<double> sizes;
+    std::string write_to;
     for (int k = 1; k < argc; ++k) {
         const std::string arg = argv[k];
         if (arg == "--repeat" && k + 1 < argc) {
             repeat = std::max(1, std::atoi(argv[++k]));
+        } else if (arg == "--gsi8") {
+            g_width = 8;
+        } else if (arg == "--write" && k + 1 < argc) {
+            write_to = argv[++k];
         } else if (std::atof(arg.c_str()) > 0) {
             sizes.push_back(std::atof(arg.c_str()));
         } else {
-            std::cerr << "usage: qrb-bench-gsi [--repeat N] [MB ...]\n";
+            std::cerr << "usage: qrb-bench-gsi [--gsi8] [--repeat N] [--write FILE] [MB ...]\n";
             return 2;
         }
     }
     if (sizes.empty()) sizes = {5, 50};
+    if (!write_to.empty()) {
+        generate(write_to, static_cast<std::uint64_t>(sizes.front() * kMB));
+        return 0;
+    }
 
-    std::printf("imp_gsi, GSI-16, command-line mode, best of %d (1 MB = 10^6 bytes)\n", repeat);
+    std::printf("imp_gsi, %s, command-line mode, best of %d (1 MB = 10^6 bytes)\n",
+                g_width == 16 ? "GSI-16" : "GSI-8", repeat);
     std::fflush(stdout);
     int status = 0;
     for (double mb : sizes) {

@@ -153,6 +153,35 @@ std::string code_by_op_note(std::string_view field6, int op_note) { return op_no
 void append_reading_line(std::string& out, const Reading& reading, std::string_view field6, std::string_view field7,
                          bool leading_blank)
 {
+    // The usual short line is built in one piece, then appended at once.
+    constexpr std::size_t kNumbers = 4 * 49 + 8;
+    char line[512];
+    if (reading.target.size() + field6.size() + field7.size() + kNumbers <= sizeof line) {
+        std::size_t n = 0;
+        auto text = [&line, &n](std::string_view s) {
+            for (const char c : s) {
+                if (c == '\r' || c == '\n') continue;
+                line[n++] = c == '|' ? '\\' : c;
+            }
+            line[n++] = '|';
+        };
+        auto number = [&line, &n, leading_blank](float v) {
+            n += write_single(line + n, v, leading_blank);
+            line[n++] = '|';
+        };
+        text(reading.target);
+        number(reading.hz);
+        number(reading.v);
+        if (reading.dist == 0)
+            text("INT");
+        else
+            number(reading.dist);
+        number(reading.target_height);
+        text(field6);
+        text(field7);
+        out.append(line, n);
+        return;
+    }
     auto number = [&out, leading_blank](float v) {
         append_single(out, v, leading_blank);
         out += '|';

@@ -1,5 +1,6 @@
 #include "common/number.hpp"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -31,9 +32,9 @@ bool seven_digits(double value, char* mantissa, int& exponent)
     static constexpr double kPow10[] = {1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
     if (!(value >= 1e-4 && value < 1e7)) return false;
     // The decimal exponent from the binary one, then corrected by one.
-    int binary = 0;
-    std::frexp(value, &binary);
-    int e = ((binary - 1) * 1233) >> 12;  // floor((binary - 1) * log10(2))
+    // value = 1.f * 2^binary; value is normal and positive here.
+    const int binary = static_cast<int>((std::bit_cast<std::uint64_t>(value) >> 52) & 0x7FF) - 1023;
+    int e = (binary * 1233) >> 12;  // floor(binary * log10(2))
     if (e < -4) e = -4;
     if (e < 6 && value >= kPow10[e + 5]) ++e;
     if (e > -4 && value < kPow10[e + 4]) --e;
@@ -248,6 +249,11 @@ void append_single(std::string& out, float value, bool leading_blank)
 {
     char text[48];
     out.append(text, general_form(static_cast<double>(value), 7, leading_blank, text));
+}
+
+std::size_t write_single(char* out, float value, bool leading_blank)
+{
+    return general_form(static_cast<double>(value), 7, leading_blank, out);
 }
 
 void append_double(std::string& out, double value, bool leading_blank)

@@ -23,6 +23,8 @@ std::string num_single(float value);
 
 // The same, appended to `out` without a text of its own.
 void append_single(std::string& out, float value, bool leading_blank);
+// The same, written at `out` (room for 48 characters); returns its length.
+std::size_t write_single(char* out, float value, bool leading_blank);
 
 // The same for double precision, with at most 15 significant digits.
 std::string str_double(double value);
