@@ -8,8 +8,6 @@
 //   Psion PStore         "2" station, "3" shot to a station point (named
 //                        "s" + number, as the station is), "4" detail shot
 // Lines of other types, and readings before the first station, are skipped.
-// The header is written with the first station block: a file without any
-// station gives the nothing-found box and an empty book.
 #include <array>
 
 #include "book/converter.hpp"
@@ -121,8 +119,6 @@ std::string name_of(std::string_view line, const Field& f, bool s_prefix)
 
 void read_kern(Conversion& c, const KernLayout& layout)
 {
-    // The survey type is "IZ" or, whatever else is chosen, "OD".
-    const char* const survey_type = c.options.tipo_iz ? "IZ" : "OD";
     const bool code_from_note = c.options.op_note == 1;  // read once
     bool in_station = false;
     std::string raw;
@@ -133,7 +129,6 @@ void read_kern(Conversion& c, const KernLayout& layout)
             const KernStation& s = layout.station;
             const std::string name = name_of(line, s.name, s.s_prefix);
             if (name.empty()) continue;
-            if (!in_station) write_header(c.out, "Rilievo", "Nessuna", survey_type, layout.book_note);
             c.out.tag("#stazione#");
             c.out.value(name);
             c.out.value(field_of(line, s.height));
@@ -161,16 +156,14 @@ void read_kern(Conversion& c, const KernLayout& layout)
             break;
         }
     }
-    if (!in_station) {
-        c.box(kNothingFound, layout.success_title, Icon::Exclamation);
-        throw StopConversion{};
-    }
 }
 
 void run_kern(ImportContext& ctx, const std::string& input_path, const KernLayout& layout)
 {
     Streaming frame(FailurePolicy::short_form(layout.success_title));
     frame.spec.success_text = "Importazione del file completata con successo.";
+    // The survey type is "IZ" or, whatever else is chosen, "OD".
+    frame.header = BookHeader{"Rilievo", "Nessuna", ctx.options.tipo_iz ? "IZ" : "OD", layout.book_note};
     frame.run(ctx, input_path, [&layout](Conversion& c) { read_kern(c, layout); });
 }
 

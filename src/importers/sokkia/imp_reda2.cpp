@@ -27,7 +27,6 @@
 #include "common/routines.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"
-#include "importers/sokkia/sokkia_common.hpp"
 
 namespace qrb {
 
@@ -86,11 +85,11 @@ public:
         bool pending = false;  // a line read inside a group, still to handle
         for (;;) {
             if (!pending) {
-                if (!c_.in.next_line(line)) end_without_mark();
+                if (!c_.in.next_line(line)) return end_without_mark();
             }
             pending = false;
             const std::string trimmed = trim(line);
-            if (trimmed == kEndMark) return normal_end();
+            if (trimmed == kEndMark) return;
             const std::string record = trimmed + " ";
             const Fields f = split_fields(record, " ");
             if (f[1].starts_with('S') || f[1].starts_with('s')) sight(f);
@@ -102,7 +101,7 @@ public:
             new_station(f[1]);
             // The line after the dropped one is read without an end test; an
             // input that ends here ends like one with its end mark.
-            if (!c_.in.next_line(line)) return normal_end();
+            if (!c_.in.next_line(line)) return;
             pending = true;
         }
     }
@@ -113,17 +112,13 @@ private:
         return !f[1].empty() && val(f[1]) != 0 && f[2].empty() && f[3].empty() && f[4].empty();
     }
 
-    void normal_end()
-    {
-        if (!header_.written()) sokkia::nothing_found(c_);
-    }
-
     // The input ended between groups without "END": the book is complete
     // but for the mark, so it gets its trailer; the warning takes the place
-    // of the success box.
-    [[noreturn]] void end_without_mark()
+    // of the success box. A book without any station is nothing found (the
+    // frame's end).
+    void end_without_mark()
     {
-        if (!header_.written()) sokkia::nothing_found(c_);
+        if (!c_.out.has_records()) return;
         write_trailer(c_.out);
         c_.out.close();
         c_.box(kDataErrors, kTitle, Icon::Exclamation);
@@ -162,7 +157,6 @@ private:
     void new_station(std::string_view number)
     {
         station_ = number;
-        header_.write(c_.out);
         c_.out.tag("#stazione#");
         c_.out.value(station_);
         std::string record;
@@ -178,8 +172,6 @@ private:
     }
 
     Conversion& c_;
-    sokkia::HeldHeader header_{{"Rilievo", "Nessuna", survey_type(c_.options),
-                                "Lettura file generato dal registratore dati PSION per Sokkia (Reda II)"}};
     std::string station_;  // the current station number
 };
 
@@ -190,6 +182,8 @@ void imp_reda2(ImportContext& ctx, const std::string& input_path)
     Streaming frame(FailurePolicy::short_with_end_of_input(kTitle));
     frame.spec.success_title = kSuccessTitle;
     frame.spec.success_text = kSuccess;
+    frame.header = BookHeader{"Rilievo", "Nessuna", survey_type(ctx.options),
+                              "Lettura file generato dal registratore dati PSION per Sokkia (Reda II)"};
     frame.run(ctx, input_path, [](Conversion& c) { RedaBook(c).read(); });
 }
 

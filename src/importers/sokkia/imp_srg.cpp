@@ -22,7 +22,6 @@
 #include "common/routines.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"
-#include "importers/sokkia/sokkia_common.hpp"
 
 namespace qrb {
 
@@ -72,12 +71,9 @@ public:
         }
     }
 
-    // At the end of the input: the known points, after the user's consent;
-    // without any data, the nothing-found box.
+    // At the end of the input: the known points, after the user's consent.
     void finish()
     {
-        if (!header_.written() && c_.state.known_points.empty()) sokkia::nothing_found(c_);
-        header_.write(c_.out);
         if (c_.state.known_points.empty()) return;
         if (c_.box(known_points_question("SRG"), kQuestionTitle, Icon::Question, Buttons::YesNo) == kNo) return;
         for (const std::string& item : c_.state.known_points) {
@@ -91,7 +87,6 @@ private:
 
     void station(const Fields& f)
     {
-        header_.write(c_.out);
         in_station_ = true;
         c_.out.tag("#stazione#");
         c_.out.value(lcase(f[2]));
@@ -129,8 +124,6 @@ private:
     }
 
     Conversion& c_;
-    sokkia::HeldHeader header_{
-        {"Importazione file Sokkia SRG", "Nessuna", survey_type(c_.options), "Sokkia SRG"}};
     bool in_station_ = false;
 };
 
@@ -139,6 +132,7 @@ private:
 void imp_srg(ImportContext& ctx, const std::string& input_path)
 {
     Streaming frame(FailurePolicy::standard("SRG", kTitle).end_of_input_only());
+    frame.header = BookHeader{"Importazione file Sokkia SRG", "Nessuna", survey_type(ctx.options), "Sokkia SRG"};
     frame.run(
         ctx, input_path,
         [](Conversion& c) {

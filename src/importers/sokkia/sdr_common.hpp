@@ -7,7 +7,6 @@
 #include "book/station_table.hpp"
 #include "book/survey_book.hpp"
 #include "common/text.hpp"
-#include "importers/sokkia/sokkia_common.hpp"
 
 namespace qrb::sdr {
 
