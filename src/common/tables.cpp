@@ -19,6 +19,9 @@ void StationTable::clear()
 
 StationRecord& StationTable::add(std::string name, float height, std::string note)
 {
+    // The station before is complete as a rule: its finished lines give back
+    // the room they were growing into.
+    if (!stations_.empty()) stations_.back().finished_lines.shrink_to_fit();
     auto& s = stations_.emplace_back();
     s.name = std::move(name);
     s.height = height;
