@@ -48,14 +48,18 @@ bool seven_digits(double value, char* mantissa, int& exponent)
         ++e;
     }
     if (r < 1000000 || r > 9999999 || e > 6) return false;
-    // Seven digits: one, then three pairs.
-    for (int k = 5; k >= 1; k -= 2) {
-        const std::size_t pair = static_cast<std::size_t>(r % 100) * 2;
-        mantissa[k] = kDigitPairs[pair];
-        mantissa[k + 1] = kDigitPairs[pair + 1];
-        r /= 100;
-    }
-    mantissa[0] = static_cast<char>('0' + r);
+    // Seven digits: one, then three pairs, from two halves worked apart.
+    const auto r32 = static_cast<std::uint32_t>(r);
+    const std::uint32_t high = r32 / 10000;  // 100 .. 999
+    const std::uint32_t low = r32 % 10000;
+    auto pair = [&mantissa](int at, std::uint32_t two_digits) {
+        mantissa[at] = kDigitPairs[two_digits * 2];
+        mantissa[at + 1] = kDigitPairs[two_digits * 2 + 1];
+    };
+    mantissa[0] = static_cast<char>('0' + high / 100);
+    pair(1, high % 100);
+    pair(3, low / 100);
+    pair(5, low % 100);
     exponent = e;
     return true;
 }
