@@ -46,8 +46,8 @@ nikon::CodeGroupRules a20_rules(const ImportOptions& options)
     return rules;
 }
 
-// The items of the input, line by line. A line without any character but
-// blanks holds no item.
+// The items of the input, line by line. Every line holds at least one item:
+// an empty line, or one of blanks only, is one empty item.
 class ItemStream {
 public:
     explicit ItemStream(LineReader& in) : in_(in) {}
@@ -57,7 +57,7 @@ public:
         while (!pending_) {
             if (!in_.next_line(line_)) return false;
             pos_ = 0;
-            pending_ = !trim(line_).empty();
+            pending_ = true;
         }
         item = take();
         return true;
