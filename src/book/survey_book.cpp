@@ -46,8 +46,13 @@ bool record_tag(std::string_view text)
 
 void BookWriter::line(std::string_view text)
 {
-    if (!file_ && !deferred_) return;
     if (!records_ && record_tag(text)) records_ = true;
+    put(text);
+}
+
+void BookWriter::put(std::string_view text)
+{
+    if (!file_ && !deferred_) return;
     buffer_.append(text);
     buffer_.append("\r\n");
     if (file_ && buffer_.size() >= kFlushSize) flush();
@@ -68,10 +73,11 @@ void BookWriter::lines(std::string_view text)
 
 void BookWriter::value(std::string_view text)
 {
+    // A value is never a tag, whatever it holds.
     if (!needs_field_text(text))
-        line(text);
+        put(text);
     else
-        line(field_text(text));
+        put(field_text(text));
 }
 
 void BookWriter::discard()

@@ -40,6 +40,7 @@ public:
     void discard();
 
 private:
+    void put(std::string_view text);  // one line, ended by CR LF
     void open();
     void flush();
     [[noreturn]] void fail_on_book(int code) const;

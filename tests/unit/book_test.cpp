@@ -440,6 +440,20 @@ TEST(BookWriter, DiscardEmptiesTheFileAlsoAfterAFlush)
     EXPECT_EQ(test::read_file(path), "a\r\n");
 }
 
+// Only tag lines open records: a value that looks like a tag is none.
+TEST(BookWriter, RecordsAreTagLinesNotValues)
+{
+    test::TempDir dir;
+    BookWriter out((dir / "book.qrb").string());
+    write_header(out, "#x#", "Nessuna", "IZ", "#stazione#");
+    out.value("#passnoto#");
+    EXPECT_FALSE(out.has_records());
+    write_trailer(out);
+    EXPECT_FALSE(out.has_records());
+    out.tag("#stazione#");
+    EXPECT_TRUE(out.has_records());
+}
+
 TEST(BookWriter, AFullDiskFailsOnClose)
 {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
