@@ -28,7 +28,7 @@ public:
             throw StopConversion{};
         }
         label::LabelLine line = label::trimmed_cut(raw);
-        const char* type = chosen_survey_type(c.options) == SurveyType::SlopeZenith ? "IZ" : "OD";
+        const std::string_view type = survey_type_text(survey_type_iz_else_od(c.options));
         write_header(c.out, line.label == "50" ? line.value : std::string("NESSUNO"),
                      book_text("Località sconosciuta"), type, "Geodat - Trimble - Geotronics");
         if (line.label == "2") handle(c.state.station_table, line);

@@ -49,7 +49,7 @@ class Geodat400Reader {
 public:
     void read(Conversion& c)
     {
-        const char* type = chosen_survey_type(c.options) == SurveyType::SlopeZenith ? "IZ" : "OD";
+        const std::string_view type = survey_type_text(survey_type_iz_else_od(c.options));
         write_header(c.out, "GEODAT 400/500", book_text("Località sconosciuta"), type,
                      "Importazione file formato Geodat 400/500");
         std::string raw;

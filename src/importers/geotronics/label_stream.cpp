@@ -71,7 +71,7 @@ private:
     {
         if (wrote_item_) return;
         wrote_item_ = true;
-        const char* type = chosen_survey_type(c_.options) == SurveyType::SlopeZenith ? "IZ" : "OD";
+        const std::string_view type = survey_type_text(survey_type_iz_else_od(c_.options));
         write_header(c_.out, title_, book_text("Località sconosciuta"), type, f_.note);
     }
 

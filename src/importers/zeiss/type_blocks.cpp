@@ -12,8 +12,6 @@ namespace {
 // The half-turn as the recorders' software writes it, not the full pi.
 constexpr double kHalfTurn = 3.14159265358979;
 
-enum class Vertical { None, Zenith, HeightDifference };
-
 // Zenith angle (gon) and slope distance to height difference and horizontal
 // distance.
 void to_reduced(Reading& r)
@@ -39,23 +37,26 @@ void to_slope(Reading& r)
 
 void store_blocks(Reading& reading, std::span<const TypeBlock> blocks, const Heights& heights, SurveyType type)
 {
-    Vertical vertical = Vertical::None;
+    // The distance is taken first, wherever its block stands, so that a
+    // vertical block left of it is recomputed with it.
     for (const TypeBlock& b : blocks) {
-        if (b.type == "SD" || b.type == "HD") {
+        if (b.type == "SD" || b.type == "HD")
             reading.dist = to_single(val(b.value));
-        } else if (b.type == "Hz") {
+        else if (b.type == "Hz")
             reading.hz = to_single(val(b.value));
-        } else if (b.type == "V1") {
+    }
+    // Each vertical block in turn, with its own recomputation: a later one
+    // overwrites the value, a recomputed distance stays.
+    for (const TypeBlock& b : blocks) {
+        if (b.type == "V1") {
             reading.v = to_single(val(b.value));
-            vertical = Vertical::Zenith;
+            if (type == SurveyType::ReducedHeight) to_reduced(reading);
         } else if (b.type == "h") {
             reading.v = to_single(val(b.value) - static_cast<double>(heights.instrument) +
                                   static_cast<double>(heights.target));
-            vertical = Vertical::HeightDifference;
+            if (type == SurveyType::SlopeZenith) to_slope(reading);
         }
     }
-    if (vertical == Vertical::Zenith && type == SurveyType::ReducedHeight) to_reduced(reading);
-    if (vertical == Vertical::HeightDifference && type == SurveyType::SlopeZenith) to_slope(reading);
 }
 
 LineBlocks read_blocks(std::string_view line, const std::array<BlockColumns, 3>& columns)

@@ -6,12 +6,13 @@
 // A line carries up to three blocks, each a two-character type code and a
 // value: "SD" or "HD" a distance, "Hz" the horizontal angle, "V1" a zenith
 // angle, "h" a height difference (stored as value - instrument height +
-// target height); any other code stores nothing. All blocks of a line are
-// stored first; then the reading is recomputed once, from the last distance
-// and the last vertical block: under "OD" a zenith angle and slope distance
-// become height difference and horizontal distance, under "IZ" a height
-// difference and horizontal distance become zenith angle and slope distance;
-// with neither type chosen nothing is recomputed.
+// target height); any other code stores nothing. The distance of the line is
+// stored first, wherever its block stands; then each vertical block in column
+// order, each recomputed: under "OD" a zenith angle and slope distance become
+// height difference and horizontal distance, under "IZ" a height difference
+// and horizontal distance become zenith angle and slope distance; with
+// neither type chosen nothing is recomputed. A later vertical block overwrites
+// the vertical value; a distance recomputed by an earlier one stays.
 #include <array>
 #include <span>
 #include <string>
