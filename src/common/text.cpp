@@ -75,6 +75,13 @@ std::string mid(std::string_view s, long long start)
     return std::string(s.substr(from));
 }
 
+std::string column_text(std::string_view line, Column c)
+{
+    return c.length == 0 ? mid(line, c.start) : mid(line, c.start, c.length);
+}
+
+std::string column_trimmed(std::string_view line, Column c) { return trim(column_text(line, c)); }
+
 std::string left(std::string_view s, long long length)
 {
     if (length < 0) fail(kInvalidArgument);

@@ -21,6 +21,17 @@ std::string mid(std::string_view s, long long start, long long length);
 std::string_view mid_view(std::string_view s, long long start, long long length);
 // From 1-based `start` to the end.
 std::string mid(std::string_view s, long long start);
+// A field at fixed columns: its 1-based first column and its length; a
+// length of 0 runs to the end of the line. A field partly beyond the end of
+// a line gives what is there.
+struct Column {
+    long long start;
+    long long length = 0;
+};
+std::string column_text(std::string_view line, Column c);
+// The same, trimmed of blanks.
+std::string column_trimmed(std::string_view line, Column c);
+
 // The first / last `length` characters; a negative length fails (5).
 std::string left(std::string_view s, long long length);
 std::string right(std::string_view s, long long length);

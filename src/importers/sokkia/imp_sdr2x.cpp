@@ -33,7 +33,6 @@ namespace qrb {
 
 namespace {
 
-using sdr::Column;
 using sdr::field;
 using sdr::trimmed;
 

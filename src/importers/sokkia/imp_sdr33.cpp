@@ -25,7 +25,6 @@ namespace qrb {
 
 namespace {
 
-using sdr::Column;
 using sdr::trimmed;
 
 constexpr sdr::FrameTexts kTexts{

@@ -10,19 +10,9 @@
 
 namespace qrb::sdr {
 
-// A field at 1-based characters; a length of 0 runs to the end of the line.
-// A field partly beyond the end of a line gives what is there.
-struct Column {
-    long long start;
-    long long length = 0;
-};
+inline std::string field(std::string_view line, Column c) { return column_text(line, c); }
 
-inline std::string field(std::string_view line, Column c)
-{
-    return c.length == 0 ? mid(line, c.start) : mid(line, c.start, c.length);
-}
-
-inline std::string trimmed(std::string_view line, Column c) { return trim(field(line, c)); }
+inline std::string trimmed(std::string_view line, Column c) { return column_trimmed(line, c); }
 
 // A field's text unchanged, or `fallback` when it is blank or absent.
 inline std::string note_or(std::string_view line, Column c, std::string_view fallback)

@@ -15,11 +15,6 @@ namespace {
 
 constexpr const char* kTitle = "Importa file Zeiss Elta";
 
-struct Column {
-    long long start;
-    long long length;
-};
-
 constexpr Column kKind{37, 2};
 constexpr Column kTargetHeight{45, 6};
 constexpr Column kInstrumentHeight{61, 6};
@@ -31,7 +26,7 @@ constexpr Column kDistance{44, 7};
 constexpr Column kHz{59, 8};
 constexpr Column kVertical{71, 8};
 
-std::string field(const std::string& line, Column c) { return trim(mid(line, c.start, c.length)); }
+std::string field(const std::string& line, Column c) { return column_trimmed(line, c); }
 float number(const std::string& line, Column c) { return to_single(val(field(line, c))); }
 
 class EltaReader {

@@ -20,11 +20,6 @@ constexpr const char* kTitle = "Importa file Zeiss Rec Elta";
 constexpr const char* kKeywords[] = {"INPUT VALUES", "INPUT VALORI", "EINGABEWERTE"};
 constexpr const char* kGermanKeyword = "EINGABEWERTE";
 
-struct Column {
-    long long start;
-    long long length;
-};
-
 constexpr Column kKeyword{9, 12};
 constexpr Column kNameColumns[] = {{9, 5}, {15, 5}};  // station and point, swapped in the German layout
 constexpr Column kNote{21, 15};
@@ -34,7 +29,7 @@ constexpr Column kValue1{55, 12};
 constexpr Column kLabel2{68, 2};
 constexpr Column kValue2{71, 8};
 
-std::string field(const std::string& line, Column c) { return trim(mid(line, c.start, c.length)); }
+std::string field(const std::string& line, Column c) { return column_trimmed(line, c); }
 
 class RecEltaReader {
 public:
