@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 
 #include "common/failure.hpp"
@@ -22,15 +23,63 @@ constexpr char kDigitPairs[] =
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
 
-// The seven significant digits of a single-precision value between 1E-04 and
-// 1E+07, computed in double where the rounding is beyond doubt: a single's
-// mantissa times a power of ten up to 1E+10 is off by at most one double
-// rounding, far below the margin kept from a half. Doubtful cases (near or
-// exact halves) return false and go the exact way.
-bool seven_digits(double value, char* mantissa, int& exponent)
+// Eight digit characters at `p` as their number; false when any is not a
+// digit.
+bool eight_digits(const char* p, std::uint64_t& value)
+{
+    if constexpr (std::endian::native != std::endian::little) {
+        std::uint64_t v = 0;
+        for (int k = 0; k < 8; ++k) {
+            if (!is_digit(p[k])) return false;
+            v = v * 10 + static_cast<std::uint64_t>(p[k] - '0');
+        }
+        value = v;
+        return true;
+    }
+    std::uint64_t x;
+    std::memcpy(&x, p, 8);
+    // Every byte between '0' and '9': its high half is 3 before and after adding 6.
+    if (((x & 0xF0F0F0F0F0F0F0F0ULL) | (((x + 0x0606060606060606ULL) & 0xF0F0F0F0F0F0F0F0ULL) >> 4)) !=
+        0x3333333333333333ULL)
+        return false;
+    x -= 0x3030303030303030ULL;
+    // Pairs, then fours, then all eight (the first character is the lowest byte).
+    x = (x * 10 + (x >> 8)) & 0x00FF00FF00FF00FFULL;
+    x = (x * 100 + (x >> 16)) & 0x0000FFFF0000FFFFULL;
+    value = (x * 10000 + (x >> 32)) & 0xFFFFFFFFULL;
+    return true;
+}
+
+// A text of 1 to 19 digit characters and nothing else as its number.
+bool plain_digits(std::string_view text, std::uint64_t& value)
+{
+    const std::size_t n = text.size();
+    if (n == 0 || n > 19) return false;
+    std::uint64_t v = 0;
+    std::size_t k = 0;
+    for (std::uint64_t eight = 0; k + 8 <= n; k += 8) {
+        if (!eight_digits(text.data() + k, eight)) return false;
+        v = v * 100000000 + eight;
+    }
+    for (; k < n; ++k) {
+        if (!is_digit(text[k])) return false;
+        v = v * 10 + static_cast<std::uint64_t>(text[k] - '0');
+    }
+    value = v;
+    return true;
+}
+
+// A positive single-precision value between 1E-04 and 1E+07 written with
+// seven significant digits, trailing zeros dropped, in fixed notation (what
+// the general form gives in that range); returns the length, or 0 when the
+// rounding is in doubt and the exact way must be taken. The digits are
+// computed in double where the rounding is beyond doubt: a single's mantissa
+// times a power of ten up to 1E+10 is off by at most one double rounding, far
+// below the margin kept from a half. `out` has room for 16 characters.
+std::size_t seven_digits(double value, char* out)
 {
     static constexpr double kPow10[] = {1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
-    if (!(value >= 1e-4 && value < 1e7)) return false;
+    if (!(value >= 1e-4 && value < 1e7)) return 0;
     // The decimal exponent from the binary one, then corrected by one.
     // value = 1.f * 2^binary; value is normal and positive here.
     const int binary = static_cast<int>((std::bit_cast<std::uint64_t>(value) >> 52) & 0x7FF) - 1023;
@@ -41,27 +90,51 @@ bool seven_digits(double value, char* mantissa, int& exponent)
     const double y = value * kPow10[6 - e + 4];
     const auto whole = static_cast<std::uint64_t>(y);  // y is positive: the floor
     const double frac = y - static_cast<double>(whole);
-    if (std::fabs(frac - 0.5) < 1e-6) return false;
+    if (std::fabs(frac - 0.5) < 1e-6) return 0;
     std::uint64_t r = whole + (frac > 0.5 ? 1 : 0);
     if (r == 10000000) {
         r = 1000000;
         ++e;
     }
-    if (r < 1000000 || r > 9999999 || e > 6) return false;
-    // Seven digits: one, then three pairs, from two halves worked apart.
+    if (r < 1000000 || r > 9999999 || e > 6) return 0;
+
+    // The seven digits and a padding '0', one digit and three pairs, from
+    // two halves worked apart.
     const auto r32 = static_cast<std::uint32_t>(r);
     const std::uint32_t high = r32 / 10000;  // 100 .. 999
     const std::uint32_t low = r32 % 10000;
-    auto pair = [&mantissa](int at, std::uint32_t two_digits) {
-        mantissa[at] = kDigitPairs[two_digits * 2];
-        mantissa[at + 1] = kDigitPairs[two_digits * 2 + 1];
-    };
-    mantissa[0] = static_cast<char>('0' + high / 100);
-    pair(1, high % 100);
-    pair(3, low / 100);
-    pair(5, low % 100);
-    exponent = e;
-    return true;
+    char digits[16] = {static_cast<char>('0' + high / 100), 0, 0, 0, 0, 0, 0, '0',
+                       '0',                                 '0', '0', '0', '0', '0', '0', '0'};
+    std::memcpy(digits + 1, kDigitPairs + (high % 100) * 2, 2);
+    std::memcpy(digits + 3, kDigitPairs + (low / 100) * 2, 2);
+    std::memcpy(digits + 5, kDigitPairs + (low % 100) * 2, 2);
+    // Digits kept: up to the last that is not 0 (the first never is).
+    std::uint64_t word;
+    std::memcpy(&word, digits, 8);
+    word ^= 0x3030303030303030ULL;  // digit values; byte k is digit k in memory order
+    if constexpr (std::endian::native == std::endian::big) {
+        std::uint64_t swapped = 0;
+        for (int k = 0; k < 8; ++k) swapped |= ((word >> (8 * k)) & 0xFF) << (8 * (7 - k));
+        word = swapped;
+    }
+    word &= 0x00FFFFFFFFFFFFFFULL;  // not the padding
+    const auto kept = static_cast<std::size_t>(64 - std::countl_zero(word));
+    const std::size_t m = (kept + 7) / 8;
+
+    if (e < 0) {
+        // .000ddd: the point, -e-1 zeros, the digits.
+        std::memcpy(out, ".0000", 5);
+        std::memcpy(out - e, digits, 8);
+        return static_cast<std::size_t>(-e) + m;
+    }
+    // ddd[.ddd]: the whole digits (zeros where the digits end), then the point
+    // and the rest when any is left.
+    const auto whole_digits = static_cast<std::size_t>(e) + 1;
+    std::memcpy(out, digits, 8);
+    if (m <= whole_digits) return whole_digits;
+    out[whole_digits] = '.';
+    std::memcpy(out + whole_digits + 1, digits + whole_digits, 8);
+    return m + 1;
 }
 
 // Writes a value in the run time's general form, with `digits` significant
@@ -81,21 +154,20 @@ std::size_t general_form(double value, int digits, bool leading_blank, char* out
         return n;
     }
 
+    if (digits == 7)
+        if (const std::size_t length = seven_digits(value, out + n)) return n + length;
+
+    // d.ddddddde±XX: the digits, rounded from the exact binary value.
     char mantissa[24];
     std::size_t m = 0;
     int exponent = 0;
-    if (digits == 7 && seven_digits(value, mantissa, exponent)) {
-        m = 7;
-    } else {
-        // d.ddddddde±XX: the digits, rounded from the exact binary value.
-        char sci[48];
-        const auto res = std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, digits - 1);
-        const char* e = sci;
-        while (*e != 'e') ++e;
-        for (const char* p = sci; p < e; ++p)
-            if (*p != '.') mantissa[m++] = *p;
-        std::from_chars(e + (e[1] == '+' ? 2 : 1), res.ptr, exponent);
-    }
+    char sci[48];
+    const auto res = std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, digits - 1);
+    const char* e = sci;
+    while (*e != 'e') ++e;
+    for (const char* p = sci; p < e; ++p)
+        if (*p != '.') mantissa[m++] = *p;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), res.ptr, exponent);
     while (m > 1 && mantissa[m - 1] == '0') --m;
 
     if (exponent < -4 || exponent >= digits) {
@@ -155,15 +227,10 @@ double val(std::string_view text)
     // The common field of plain digits, with a sign at most and up to 15
     // significant digits: its value is exact as the general way gives it.
     {
-        std::size_t k = 0;
         const bool minus = n > 0 && text[0] == '-';
-        if (n > 0 && (text[0] == '+' || minus)) ++k;
-        const std::size_t digits_start = k;
-        while (k < n && text[k] == '0') ++k;
-        const std::size_t significant_start = k;
+        const std::size_t start = n > 0 && (text[0] == '+' || minus) ? 1 : 0;
         std::uint64_t whole = 0;
-        while (k < n && is_digit(text[k])) whole = whole * 10 + static_cast<std::uint64_t>(text[k++] - '0');
-        if (k == n && k > digits_start && k - significant_start <= 15) {
+        if (plain_digits(text.substr(start), whole) && whole < 1000000000000000ULL) {
             const double v = static_cast<double>(whole);
             return minus ? -v : v;
         }

@@ -84,7 +84,7 @@ public:
     const Word* end() const { return words_.data() + size_; }
 
 private:
-    std::array<Word, 15> words_{};
+    std::array<Word, 15> words_;  // the first size_ are set
     std::size_t size_ = 0;
 };
 
