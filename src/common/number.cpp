@@ -69,6 +69,24 @@ bool plain_digits(std::string_view text, std::uint64_t& value)
     return true;
 }
 
+// Two digits as the two bytes of a number, the first the lower.
+std::uint64_t digit_pair(std::uint32_t two_digits)
+{
+    const char* p = kDigitPairs + two_digits * 2;
+    return static_cast<std::uint64_t>(static_cast<unsigned char>(p[0])) |
+           static_cast<std::uint64_t>(static_cast<unsigned char>(p[1])) << 8;
+}
+
+// The eight bytes of a word at `out`, the lowest first.
+void store_bytes(char* out, std::uint64_t word)
+{
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(out, &word, 8);
+    } else {
+        for (int k = 0; k < 8; ++k) out[k] = static_cast<char>((word >> (8 * k)) & 0xFF);
+    }
+}
+
 // A positive single-precision value between 1E-04 and 1E+07 written with
 // seven significant digits, trailing zeros dropped, in fixed notation (what
 // the general form gives in that range); returns the length, or 0 when the
@@ -98,44 +116,34 @@ std::size_t seven_digits(double value, char* out)
     }
     if (r < 1000000 || r > 9999999 || e > 6) return 0;
 
-    // The seven digits and a padding '0', one digit and three pairs, from
-    // two halves worked apart.
+    // The seven digits and a padding '0' in one word, the first digit in its
+    // lowest byte: one digit and three pairs, from two halves worked apart.
     const auto r32 = static_cast<std::uint32_t>(r);
     const std::uint32_t high = r32 / 10000;  // 100 .. 999
     const std::uint32_t low = r32 % 10000;
-    char digits[16] = {static_cast<char>('0' + high / 100), 0, 0, 0, 0, 0, 0, '0',
-                       '0',                                 '0', '0', '0', '0', '0', '0', '0'};
-    std::memcpy(digits + 1, kDigitPairs + (high % 100) * 2, 2);
-    std::memcpy(digits + 3, kDigitPairs + (low / 100) * 2, 2);
-    std::memcpy(digits + 5, kDigitPairs + (low % 100) * 2, 2);
+    const std::uint64_t seven = (std::uint64_t{'0'} + high / 100) | digit_pair(high % 100) << 8 |
+                                digit_pair(low / 100) << 24 | digit_pair(low % 100) << 40 | std::uint64_t{'0'} << 56;
     // Digits kept: up to the last that is not 0 (the first never is).
-    std::uint64_t word;
-    std::memcpy(&word, digits, 8);
-    word ^= 0x3030303030303030ULL;  // digit values; byte k is digit k in memory order
-    if constexpr (std::endian::native == std::endian::big) {
-        std::uint64_t swapped = 0;
-        for (int k = 0; k < 8; ++k) swapped |= ((word >> (8 * k)) & 0xFF) << (8 * (7 - k));
-        word = swapped;
-    }
-    word &= 0x00FFFFFFFFFFFFFFULL;  // not the padding
-    const auto kept = static_cast<std::size_t>(64 - std::countl_zero(word));
-    const std::size_t m = (kept + 7) / 8;
+    const std::uint64_t values = (seven ^ 0x3030303030303030ULL) & 0x00FFFFFFFFFFFFFFULL;
+    const auto m = static_cast<std::size_t>(64 - std::countl_zero(values) + 7) / 8;
 
     if (e < 0) {
         // .000ddd: the point, -e-1 zeros, the digits.
         std::memcpy(out, ".0000", 5);
-        std::memcpy(out - e, digits, 8);
+        store_bytes(out - e, seven);
         return static_cast<std::size_t>(-e) + m;
     }
     // ddd[.ddd]: the whole digits (zeros where the digits end), then the point
     // and the rest when any is left.
     const auto whole_digits = static_cast<std::size_t>(e) + 1;
-    std::memcpy(out, digits, 8);
+    store_bytes(out, seven);
     if (m <= whole_digits) return whole_digits;
     out[whole_digits] = '.';
-    std::memcpy(out + whole_digits + 1, digits + whole_digits, 8);
+    store_bytes(out + whole_digits + 1, seven >> (8 * whole_digits));
     return m + 1;
 }
+
+constexpr double kPow10Whole[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16};
 
 // Writes a value in the run time's general form, with `digits` significant
 // digits at most, into `out` (48 characters are enough); returns its length.
@@ -156,6 +164,9 @@ std::size_t general_form(double value, int digits, bool leading_blank, char* out
 
     if (digits == 7)
         if (const std::size_t length = seven_digits(value, out + n)) return n + length;
+    // A whole number of no more digits than asked for is its digits.
+    if (value < kPow10Whole[digits] && value == static_cast<double>(static_cast<std::uint64_t>(value)))
+        return static_cast<std::size_t>(std::to_chars(out + n, out + 48, static_cast<std::uint64_t>(value)).ptr - out);
 
     // d.ddddddde±XX: the digits, rounded from the exact binary value.
     char mantissa[24];
