@@ -55,14 +55,12 @@ void append_station_reading_line(std::string& out, const Reading& reading, const
 
 }  // namespace
 
-void finish_readings(StationRecord& station, const StationTableOptions& options, int op_note)
+void finish_reading(StationRecord& station, const Reading& reading, const StationTableOptions& options, int op_note)
 {
-    for (const Reading& reading : station.readings) {
-        append_station_reading_line(station.finished_lines, reading, options, op_note);
-        station.finished_lines += "\r\n";
-    }
-    station.finished_count += station.readings.size();
-    station.readings.clear();
+    station.readings_sized = true;
+    append_station_reading_line(station.finished_lines, reading, options, op_note);
+    station.finished_lines += "\r\n";
+    ++station.finished_count;
 }
 
 void write_station_block(Conversion& conv, const StationRecord& station, const StationTableOptions& options)

@@ -90,10 +90,10 @@ struct CollectThenWrite {
     std::function<void(StationTableOptions&)> before_writing;
 };
 
-// Turns the station's readings into their book lines now, for a converter
-// that never changes a reading once its line is read: the book is the same,
-// the station far smaller.
-void finish_readings(StationRecord& station, const StationTableOptions& options, int op_note);
+// Adds a reading to the station as its book line, for a converter that never
+// changes a reading once its line is read: the book is the same, the station
+// far smaller.
+void finish_reading(StationRecord& station, const Reading& reading, const StationTableOptions& options, int op_note);
 
 // One "#stazione#" block: tag, name, height, note and the reading lines.
 void write_station_block(Conversion& conv, const StationRecord& station, const StationTableOptions& options);

@@ -103,8 +103,9 @@ std::size_t seven_digits(double value, char* out)
     const int binary = static_cast<int>((std::bit_cast<std::uint64_t>(value) >> 52) & 0x7FF) - 1023;
     int e = (binary * 1233) >> 12;  // floor(binary * log10(2))
     if (e < -4) e = -4;
-    if (e < 6 && value >= kPow10[e + 5]) ++e;
-    if (e > -4 && value < kPow10[e + 4]) --e;
+    // The estimate is the exponent or one less (never more, in this range);
+    // e + 5 is at most 11, where value is below 1E+07.
+    e += static_cast<int>(value >= kPow10[e + 5]);
     const double y = value * kPow10[6 - e + 4];
     const auto whole = static_cast<std::uint64_t>(y);  // y is positive: the floor
     const double frac = y - static_cast<double>(whole);

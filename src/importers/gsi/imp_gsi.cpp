@@ -77,11 +77,13 @@ private:
         WorkState& state = conv_.state;
         if (state.station_table.empty()) first_station();
         StationRecord& station = state.station_table.back();
-        Reading& reading = station.add_reading();
-        std::string name = gsi::clean_name(name_data);
-        if (name.empty()) name = "non_valido";
-        reading.target = name;
-        record_.start(name);
+        // One reading object serves every line: its texts keep their room.
+        Reading& reading = reading_;
+        reading.target = gsi::clean_name(name_data);
+        if (reading.target.empty()) reading.target = "non_valido";
+        reading.hz = reading.v = reading.dist = reading.target_height = 0;
+        reading.code.clear();
+        record_.start(reading.target);
         for (const gsi::Word& w : gsi::words_by_index(line)) {
             if (w.wi == "21") reading.hz = to_single(val(w.from8) / div.angle);
             else if (w.wi == "22") reading.v = to_single(val(w.from8) / div.angle);
@@ -94,7 +96,7 @@ private:
             else if (w.wi == "83") record_.height = val(w.from7) / div.length;
         }
         // A reading is complete with its line.
-        finish_readings(station, book_, conv_.options.op_note);
+        finish_reading(station, reading, book_, conv_.options.op_note);
         record_.collect(state);
     }
 
@@ -130,6 +132,7 @@ private:
     Divisors gsi16_;
     const StationTableOptions& book_;
     gsi::KnownPointRecord record_;
+    Reading reading_;
 };
 
 }  // namespace

@@ -4,9 +4,9 @@
 
 namespace qrb::gsi {
 
-void KnownPointRecord::start(std::string point_name)
+void KnownPointRecord::start(std::string_view point_name)
 {
-    name = std::move(point_name);
+    name.assign(point_name);
     east = north = height = 0;
 }
 

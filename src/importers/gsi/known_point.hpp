@@ -1,6 +1,7 @@
 #pragma once
 // The known point whose "#passnoto#" line a GSI converter is building.
 #include <string>
+#include <string_view>
 
 #include "common/work_state.hpp"
 
@@ -15,7 +16,7 @@ struct KnownPointRecord {
 
     bool has_coordinates() const { return east != 0 || north != 0 || height != 0; }
     // Starts the record of a new point: its name, coordinates at 0; the note stays.
-    void start(std::string point_name);
+    void start(std::string_view point_name);
     // Appends the record's known-point line to scratch list 0 when it has coordinates.
     void collect(WorkState& state) const;
 };
