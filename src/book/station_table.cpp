@@ -140,7 +140,7 @@ bool write_station_table(Conversion& conv, const StationTableOptions& options)
     const ExtraTags* extra = options.extra_tags;
     if (extra) write_alignments(conv.out, extra->alignments);
     if (options.known_points)
-        for (const std::string& item : state.known_points) {
+        for (const std::string_view item : state.known_points) {
             conv.out.tag("#passnoto#");
             conv.out.line(item);
         }

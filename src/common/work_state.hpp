@@ -5,11 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "common/line_list.hpp"
 #include "common/tables.hpp"
 
 namespace qrb {
-
-using ScratchList = std::vector<std::string>;
 
 struct WorkState {
     StationTable station_table;
@@ -25,7 +24,7 @@ struct WorkState {
 
     // The finished "#passnoto#" lines of the converters with known points.
     // A converter's other lists are its own.
-    ScratchList known_points;
+    LineList known_points;
 
     // Empties what one conversion collects, at the start of the next.
     void clear_tables()

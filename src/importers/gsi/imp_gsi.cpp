@@ -123,7 +123,7 @@ private:
         conv_.box("La stazione di partenza viene definita sull'ultimo punto noto trovato nel file. Attenzione: "
                   "l'altezza strumentale sarà posta a zero (0).",
                   "Prima stazione", Icon::Exclamation);
-        const std::string& point = state.known_points.back();
+        const std::string_view point = state.known_points.back();
         const Fields f = split_fields(point, "|");
         state.station_table.add(std::string(f[1]), 0, std::string(f[5]));
     }

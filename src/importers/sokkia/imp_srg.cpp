@@ -76,7 +76,7 @@ public:
     {
         if (c_.state.known_points.empty()) return;
         if (c_.box(known_points_question("SRG"), kQuestionTitle, Icon::Question, Buttons::YesNo) == kNo) return;
-        for (const std::string& item : c_.state.known_points) {
+        for (const std::string_view item : c_.state.known_points) {
             c_.out.tag("#passnoto#");
             c_.out.line(item);
         }

@@ -189,11 +189,11 @@ private:
 
     void end()
     {
-        const ScratchList& points = c_.state.known_points;
+        const LineList& points = c_.state.known_points;
         if (!points.empty() &&
             c_.box(known_points_question(kFormatWord), kQuestionTitle, Icon::Question, Buttons::YesNo) != kNo) {
             header();
-            for (const std::string& item : points) {
+            for (const std::string_view item : points) {
                 c_.out.tag("#passnoto#");
                 c_.out.line(item);
             }
