@@ -1,8 +1,12 @@
 #pragma once
 // Numbers as the recorder files and the survey book write them.
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
+
+#include "common/failure.hpp"
 
 namespace qrb {
 
@@ -33,7 +37,11 @@ void append_double(std::string& out, double value, bool leading_blank);
 
 // A value stored in a single-precision variable: the nearest float; beyond
 // the single-precision range it fails with overflow (6).
-float to_single(double value);
+inline float to_single(double value)
+{
+    if (!(std::fabs(value) <= static_cast<double>(std::numeric_limits<float>::max()))) fail(kOverflow);
+    return static_cast<float>(value);
+}
 // A value stored in a double-precision variable: a result that left the
 // double range (infinite or not a number) fails with overflow (6).
 double to_double(double value);

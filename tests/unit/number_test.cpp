@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -229,29 +230,60 @@ TEST(MaskFormat, DigitsAndRounding)
 namespace qrb {
 namespace {
 
-// The general form built from printf's exactly rounded "%.6e", as a second
-// opinion on the fast path of single-precision writing.
-std::string reference_single(float value)
+// The general form with `digits` significant digits built from printf's
+// exactly rounded "%.*e", as a second opinion on the fast paths of writing.
+std::string reference_form(double value, int digits)
 {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.6e", static_cast<double>(value));
+    std::snprintf(buf, sizeof buf, "%.*e", digits - 1, std::fabs(value));
     std::string s(buf);
     const auto e = s.find('e');
-    std::string digits = s.substr(0, 1) + s.substr(2, e - 2);
+    std::string mantissa = s.substr(0, 1) + (e > 1 ? s.substr(2, e - 2) : std::string());
     const int exponent = std::stoi(s.substr(e + 1));
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-    std::string out;
-    if (exponent < -4 || exponent >= 7) {
-        out = digits.substr(0, 1);
-        if (digits.size() > 1) out += "." + digits.substr(1);
+    while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+    const std::string sign = value < 0 ? "-" : "";
+    if (exponent < -4 || exponent >= digits) {
+        std::string out = mantissa.substr(0, 1);
+        if (mantissa.size() > 1) out += "." + mantissa.substr(1);
         char ebuf[16];
         std::snprintf(ebuf, sizeof ebuf, "E%c%02d", exponent < 0 ? '-' : '+', exponent < 0 ? -exponent : exponent);
-        return out + ebuf;
+        return sign + out + ebuf;
     }
-    if (exponent < 0) return "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    if (exponent < 0) return sign + "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + mantissa;
     const auto whole = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= whole) return digits + std::string(whole - digits.size(), '0');
-    return digits.substr(0, whole) + "." + digits.substr(whole);
+    if (mantissa.size() <= whole) return sign + mantissa + std::string(whole - mantissa.size(), '0');
+    return sign + mantissa.substr(0, whole) + "." + mantissa.substr(whole);
+}
+
+std::string reference_single(float value) { return reference_form(static_cast<double>(value), 7); }
+
+// Coordinates as recorders give them (few decimals, divided), values of every
+// magnitude and raw bit patterns: the same text as the exact rounding.
+TEST(WriteNumber, DoublePrecisionAgreesWithExactRounding)
+{
+    std::uint64_t state = 99;
+    auto next = [&state] {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        return state >> 11;
+    };
+    for (int k = 0; k < 200000; ++k) {
+        double value = 0;
+        switch (k % 4) {
+        case 0: value = static_cast<double>(next() % 100000000000ULL) / 1000.0; break;
+        case 1: value = static_cast<double>(next() % 10000000000000000ULL) / 1e10; break;
+        case 2: value = (static_cast<double>(next()) / 9007199254740992.0) * std::pow(10.0, static_cast<double>(next() % 40) - 20); break;
+        default: {
+            const std::uint64_t bits = (next() << 11) ^ next();
+            value = std::bit_cast<double>(bits);
+            if (!std::isfinite(value)) continue;
+        }
+        }
+        if (k % 3 == 0) value = -value;
+        if (value == 0) continue;
+        ASSERT_EQ(num_double(value), reference_form(value, 15)) << value;
+    }
+    for (const double v : {4.9e-324, 2.2250738585072014e-308, 1.7976931348623157e308, 999999999999999.9, 0.1 + 0.2})
+        EXPECT_EQ(num_double(v), reference_form(v, 15)) << v;
 }
 
 TEST(WriteNumber, SinglePrecisionAgreesWithExactRounding)
