@@ -33,13 +33,14 @@ bool nothing_found(const WorkState& state, const StationTableOptions& options)
 
 namespace {
 
-// The book line of one reading, by the options, appended to `out`.
-void append_station_reading_line(std::string& out, const Reading& reading, const StationTableOptions& options,
+// The book line of one reading, by the options, appended to `out` with its
+// line end.
+void append_station_reading_line(std::string& out, const ReadingView& reading, const StationTableOptions& options,
                                  int op_note)
 {
     using F6 = StationTableOptions::Field6;
     using F7 = StationTableOptions::Field7;
-    const std::string& field6 = options.field6 == F6::Code ? reading.code : reading.note;
+    const std::string_view field6 = options.field6 == F6::Code ? reading.code : reading.note;
     std::string field7;
     switch (options.field7) {
     case F7::ByOpNote: field7 = code_by_op_note(field6, op_note); break;
@@ -47,19 +48,21 @@ void append_station_reading_line(std::string& out, const Reading& reading, const
     case F7::AlwaysNN: field7 = "NN"; break;
     case F7::Code: field7 = reading.code; break;
     }
-    if (!options.upper_case_names) return append_reading_line(out, reading, field6, field7, options.leading_blank);
-    Reading upper = reading;
-    upper.target = ucase(reading.target);
-    append_reading_line(out, upper, field6, field7, options.leading_blank);
+    if (!options.upper_case_names)
+        return append_reading_line(out, reading, field6, field7, options.leading_blank, true);
+    const std::string upper_target = ucase(reading.target);
+    ReadingView upper = reading;
+    upper.target = upper_target;
+    append_reading_line(out, upper, field6, field7, options.leading_blank, true);
 }
 
 }  // namespace
 
-void finish_reading(StationRecord& station, const Reading& reading, const StationTableOptions& options, int op_note)
+void finish_reading(StationRecord& station, const ReadingView& reading, const StationTableOptions& options,
+                    int op_note)
 {
     station.readings_sized = true;
     append_station_reading_line(station.finished_lines, reading, options, op_note);
-    station.finished_lines += "\r\n";
     ++station.finished_count;
 }
 
@@ -71,12 +74,10 @@ void write_station_block(Conversion& conv, const StationRecord& station, const S
     out.value(options.leading_blank ? str_single(station.height) : num_single(station.height));
     out.value(station.note);
     out.lines(station.finished_lines);
-    std::string line;
-    for (const Reading& reading : station.readings) {
-        line.clear();
-        append_station_reading_line(line, reading, options, conv.options.op_note);
-        out.line(line);
-    }
+    std::string lines;
+    for (const Reading& reading : station.readings)
+        append_station_reading_line(lines, reading.view(), options, conv.options.op_note);
+    out.lines(lines);
 }
 
 namespace {

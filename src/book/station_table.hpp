@@ -93,7 +93,8 @@ struct CollectThenWrite {
 // Adds a reading to the station as its book line, for a converter that never
 // changes a reading once its line is read: the book is the same, the station
 // far smaller.
-void finish_reading(StationRecord& station, const Reading& reading, const StationTableOptions& options, int op_note);
+void finish_reading(StationRecord& station, const ReadingView& reading, const StationTableOptions& options,
+                    int op_note);
 
 // One "#stazione#" block: tag, name, height, note and the reading lines.
 void write_station_block(Conversion& conv, const StationRecord& station, const StationTableOptions& options);

@@ -156,11 +156,12 @@ void write_trailer(BookWriter& out)
 
 std::string code_by_op_note(std::string_view field6, int op_note) { return op_note == 1 ? ucase(field6) : "NN"; }
 
-void append_reading_line(std::string& out, const Reading& reading, std::string_view field6, std::string_view field7,
-                         bool leading_blank)
+void append_reading_line(std::string& out, const ReadingView& reading, std::string_view field6,
+                         std::string_view field7, bool leading_blank, bool line_end)
 {
-    // The usual short line is built in one piece, then appended at once.
-    constexpr std::size_t kNumbers = 4 * 49 + 8;
+    // The usual short line is built in one piece, then appended at once
+    // (room for the four numbers, the bars and the line end).
+    constexpr std::size_t kNumbers = 4 * 49 + 16;
     char line[512];
     if (reading.target.size() + field6.size() + field7.size() + kNumbers <= sizeof line) {
         std::size_t n = 0;
@@ -185,6 +186,10 @@ void append_reading_line(std::string& out, const Reading& reading, std::string_v
         number(reading.target_height);
         text(field6);
         text(field7);
+        if (line_end) {
+            line[n++] = '\r';
+            line[n++] = '\n';
+        }
         out.append(line, n);
         return;
     }
@@ -205,12 +210,13 @@ void append_reading_line(std::string& out, const Reading& reading, std::string_v
     out += '|';
     append_field_text(out, field7);
     out += '|';
+    if (line_end) out += "\r\n";
 }
 
 std::string reading_line(const Reading& reading, std::string_view field6, std::string_view field7, bool leading_blank)
 {
     std::string line;
-    append_reading_line(line, reading, field6, field7, leading_blank);
+    append_reading_line(line, reading.view(), field6, field7, leading_blank);
     return line;
 }
 

@@ -84,9 +84,9 @@ std::string code_by_op_note(std::string_view field6, int op_note);
 // the blank before a value that is not negative.
 std::string reading_line(const Reading& reading, std::string_view field6, std::string_view field7,
                          bool leading_blank = false);
-// The same, appended to `out`.
-void append_reading_line(std::string& out, const Reading& reading, std::string_view field6, std::string_view field7,
-                         bool leading_blank = false);
+// The same, appended to `out`; with `line_end` followed by CR LF.
+void append_reading_line(std::string& out, const ReadingView& reading, std::string_view field6,
+                         std::string_view field7, bool leading_blank = false, bool line_end = false);
 
 // A known-point line in its common form: name, east, north, height, note,
 // "NN" and an empty seventh field.

@@ -66,17 +66,24 @@ std::string normalize_name(std::string_view name)
     return out;
 }
 
-std::string leading_zero_name(std::string_view text)
+std::string_view leading_zero_view(std::string_view text, std::string& scratch)
 {
     // Zeros become blanks, the leading blanks go, the other blanks become
     // zeros: the leading run of zeros and blanks goes, later blanks are zeros.
     std::size_t first = 0;
     while (first < text.size() && (text[first] == '0' || text[first] == ' ')) ++first;
-    if (first == text.size()) return {};
-    std::string name(text.substr(first));
-    for (auto& c : name)
+    const std::string_view name = text.substr(first);
+    if (name.find(' ') == std::string_view::npos) return name;
+    scratch.assign(name);
+    for (auto& c : scratch)
         if (c == ' ') c = '0';
-    return name;
+    return scratch;
+}
+
+std::string leading_zero_name(std::string_view text)
+{
+    std::string scratch;
+    return std::string(leading_zero_view(text, scratch));
 }
 
 std::string format_padded(double value, std::string_view mask, int width)

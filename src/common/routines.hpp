@@ -46,6 +46,9 @@ std::string normalize_name(std::string_view name);
 // gives "12", "1 2" gives "102", "12  " gives "1200"); only zeros and blanks
 // give the empty name.
 std::string leading_zero_name(std::string_view text);
+// The same as a view: into `text` when no blank is left to become "0",
+// otherwise into `scratch`.
+std::string_view leading_zero_view(std::string_view text, std::string& scratch);
 
 // A value formatted with a mask, "," replaced by ".", padded with blanks on
 // the right up to `width` (0: no padding).

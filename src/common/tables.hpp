@@ -8,10 +8,23 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
 namespace qrb {
+
+// A reading's values with its texts as views: what a reading line is made
+// of, also straight from the line read.
+struct ReadingView {
+    std::string_view target;
+    float hz = 0;
+    float v = 0;
+    float dist = 0;  // 0 means none
+    float target_height = 0;
+    std::string_view code;
+    std::string_view note;
+};
 
 struct Reading {
     std::string target;
@@ -21,6 +34,8 @@ struct Reading {
     float target_height = 0;
     std::string code;
     std::string note;
+
+    ReadingView view() const { return {target, hz, v, dist, target_height, code, note}; }
 };
 
 struct StationRecord {

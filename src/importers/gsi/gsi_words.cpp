@@ -10,6 +10,10 @@ std::string gsi8_data(std::string_view line, int k) { return mid(line, gsi8_data
 std::string gsi16_data(std::string_view line, int k) { return mid(line, gsi16_data_column(k), 16); }
 
 std::string clean_name(std::string_view data) { return leading_zero_name(trim_view(data)); }
+std::string_view clean_name(std::string_view data, std::string& scratch)
+{
+    return leading_zero_view(trim_view(data), scratch);
+}
 
 std::string nonzero_whole(std::string_view data)
 {

@@ -27,6 +27,8 @@ std::string gsi16_data(std::string_view line, int k);
 // blanks go, the other blanks become zeros again. Empty when nothing is
 // left: the caller puts its default name in its place.
 std::string clean_name(std::string_view data);
+// The same as a view into `data` or, when blanks became zeros, `scratch`.
+std::string_view clean_name(std::string_view data, std::string& scratch);
 
 // The value of a data text to the nearest whole number (halves to even),
 // written without blanks; empty when that is 0.

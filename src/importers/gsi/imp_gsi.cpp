@@ -77,27 +77,33 @@ private:
         WorkState& state = conv_.state;
         if (state.station_table.empty()) first_station();
         StationRecord& station = state.station_table.back();
-        // One reading object serves every line: its texts keep their room.
-        Reading& reading = reading_;
-        reading.target = gsi::clean_name(name_data);
+        // The reading goes straight to its book line: its texts are views
+        // into the line read or into the reader's own texts.
+        ReadingView reading;
+        reading.target = gsi::clean_name(name_data, name_scratch_);
         if (reading.target.empty()) reading.target = "non_valido";
-        reading.hz = reading.v = reading.dist = reading.target_height = 0;
-        reading.code.clear();
-        record_.start(reading.target);
+        bool has_code = false;
+        record_.start({});
         for (const gsi::Word& w : gsi::words_by_index(line)) {
             if (w.wi == "21") reading.hz = to_single(val(w.from8) / div.angle);
             else if (w.wi == "22") reading.v = to_single(val(w.from8) / div.angle);
             else if (w.wi == "31") reading.dist = to_single(val(w.from8) / div.length);
             else if (w.wi == "87") reading.target_height = to_single(val(w.from7) / div.length);
             else if (w.wi == "88") station.height = to_single(val(w.from8) / div.length);
-            else if (w.wi == "71" || w.wi == "79") reading.code = record_.note = gsi::code_word(w.from8);
-            else if (w.wi == "81") record_.east = val(w.from7) / div.length;
+            else if (w.wi == "71" || w.wi == "79") {
+                record_.note = gsi::code_word(w.from8);
+                has_code = true;
+            } else if (w.wi == "81") record_.east = val(w.from7) / div.length;
             else if (w.wi == "82") record_.north = val(w.from7) / div.length;
             else if (w.wi == "83") record_.height = val(w.from7) / div.length;
         }
-        // A reading is complete with its line.
+        if (has_code) reading.code = record_.note;
         finish_reading(station, reading, book_, conv_.options.op_note);
-        record_.collect(state);
+        // The name is copied only for a point with coordinates.
+        if (record_.has_coordinates()) {
+            record_.name = reading.target;
+            record_.collect(state);
+        }
     }
 
     void known_point_line_(std::string_view line, std::string_view name_data, Divisors div)
@@ -132,7 +138,7 @@ private:
     Divisors gsi16_;
     const StationTableOptions& book_;
     gsi::KnownPointRecord record_;
-    Reading reading_;
+    std::string name_scratch_;
 };
 
 }  // namespace
