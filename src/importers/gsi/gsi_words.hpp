@@ -2,7 +2,7 @@
 // GSI words, as every GSI converter reads them. A GSI-8 word is 16 characters
 // (WI 1-2, information 3-6, sign 7, data 8-15, blank 16); a GSI-16 word is 24
 // (data 8-23, blank 24) and its line opens with "*".
-#include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -76,17 +76,23 @@ struct Word {
     std::string_view from8;
 };
 
-// At most fifteen words of one line.
+// At most fifteen words of one line. The room for them is left as it is
+// (a line's words are made once per line read): only the first size()
+// words exist.
 class Words {
 public:
-    void push_back(const Word& w) { words_[size_++] = w; }
+    Words() {}
+    void push_back(const Word& w) { std::construct_at(&room_.words[size_++], w); }
     std::size_t size() const { return size_; }
-    const Word& operator[](std::size_t k) const { return words_[k]; }
-    const Word* begin() const { return words_.data(); }
-    const Word* end() const { return words_.data() + size_; }
+    const Word& operator[](std::size_t k) const { return room_.words[k]; }
+    const Word* begin() const { return room_.words; }
+    const Word* end() const { return room_.words + size_; }
 
 private:
-    std::array<Word, 15> words_;  // the first size_ are set
+    union Room {
+        Room() {}
+        Word words[15];
+    } room_;
     std::size_t size_ = 0;
 };
 
