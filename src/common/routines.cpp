@@ -29,13 +29,13 @@ std::size_t find_folded(std::string_view haystack, std::string_view needle)
 std::string_view Fields::operator[](std::size_t k) const
 {
     if (k > kMax) fail(kSubscript);
-    return fields_[k];
+    return k == 0 || k > found_.size() ? std::string_view() : found_[k - 1];
 }
 
 Fields Fields::trimmed() const
 {
     Fields out = *this;
-    for (std::size_t k = 1; k <= kMax; ++k) out.fields_[k] = trim_view(fields_[k]);
+    for (std::size_t k = 0; k < found_.size(); ++k) out.found_[k] = trim_view(found_[k]);
     return out;
 }
 
@@ -43,11 +43,10 @@ Fields split_fields(std::string_view line, std::string_view separator)
 {
     Fields f;
     std::string_view rest = line;
-    for (std::size_t k = 1; k <= Fields::kMax; ++k) {
+    while (f.found_.size() < Fields::kMax) {
         const auto pos = find_folded(rest, separator);
         if (pos == std::string_view::npos) break;
-        f.fields_[k] = rest.substr(0, pos);
-        f.count_ = k;
+        f.found_.push_back(rest.substr(0, pos));
         rest.remove_prefix(pos + 1);
         if (rest.empty()) break;
     }

@@ -1,10 +1,10 @@
 #pragma once
 // Text routines shared by the converters.
-#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/short_list.hpp"
 #include "common/work_state.hpp"
 
 namespace qrb {
@@ -20,14 +20,13 @@ public:
     // Field k (0..22); beyond 22 fails with index out of range (9).
     std::string_view operator[](std::size_t k) const;
     // How many fields were found.
-    std::size_t count() const { return count_; }
+    std::size_t count() const { return found_.size(); }
     // The same fields with blanks trimmed at both ends.
     Fields trimmed() const;
 
 private:
     friend Fields split_fields(std::string_view line, std::string_view separator);
-    std::array<std::string_view, kMax + 1> fields_{};
-    std::size_t count_ = 0;
+    ShortList<std::string_view, kMax> found_;  // fields 1..count()
 };
 
 // Cuts a line at `separator` (found without regard to case) into fields

@@ -2,10 +2,10 @@
 // GSI words, as every GSI converter reads them. A GSI-8 word is 16 characters
 // (WI 1-2, information 3-6, sign 7, data 8-15, blank 16); a GSI-16 word is 24
 // (data 8-23, blank 24) and its line opens with "*".
-#include <memory>
 #include <string>
 #include <string_view>
 
+#include "common/short_list.hpp"
 #include "common/tables.hpp"
 #include "common/work_state.hpp"
 
@@ -76,25 +76,8 @@ struct Word {
     std::string_view from8;
 };
 
-// At most fifteen words of one line. The room for them is left as it is
-// (a line's words are made once per line read): only the first size()
-// words exist.
-class Words {
-public:
-    Words() {}
-    void push_back(const Word& w) { std::construct_at(&room_.words[size_++], w); }
-    std::size_t size() const { return size_; }
-    const Word& operator[](std::size_t k) const { return room_.words[k]; }
-    const Word* begin() const { return room_.words; }
-    const Word* end() const { return room_.words + size_; }
-
-private:
-    union Room {
-        Room() {}
-        Word words[15];
-    } room_;
-    std::size_t size_ = 0;
-};
+// At most fifteen words of one line.
+using Words = ShortList<Word, 15>;
 
 // Words by index: the line is cut at blanks, its end closing the last field;
 // of fields 1 to 15, those of more than two characters are words. The views
