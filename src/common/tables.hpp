@@ -14,29 +14,26 @@
 
 namespace qrb {
 
-// A reading's values with its texts as views: what a reading line is made
-// of, also straight from the line read.
-struct ReadingView {
-    std::string_view target;
+// One reading: the target, Hz, the vertical value, the distance, the target
+// height, its code and note. A Reading owns its texts; a ReadingView holds
+// them as views (straight from the line read, or into a Reading).
+template <class Text>
+struct BasicReading {
+    Text target;
     float hz = 0;
     float v = 0;
     float dist = 0;  // 0 means none
     float target_height = 0;
-    std::string_view code;
-    std::string_view note;
-};
+    Text code;
+    Text note;
 
-struct Reading {
-    std::string target;
-    float hz = 0;
-    float v = 0;
-    float dist = 0;  // 0 means none
-    float target_height = 0;
-    std::string code;
-    std::string note;
-
-    ReadingView view() const { return {target, hz, v, dist, target_height, code, note}; }
+    BasicReading<std::string_view> view() const
+    {
+        return {target, hz, v, dist, target_height, code, note};
+    }
 };
+using Reading = BasicReading<std::string>;
+using ReadingView = BasicReading<std::string_view>;
 
 struct StationRecord {
     std::string name;
