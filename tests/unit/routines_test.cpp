@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/failure.hpp"
+#include "common/line_list.hpp"
 #include "common/routines.hpp"
 #include "platform/shell.hpp"
 #include "support/harness.hpp"
@@ -42,6 +43,21 @@ TEST(SplitFields, ViewsIntoTheLineAndIndexLimit)
     EXPECT_EQ(f[2].data(), line.data() + 3);  // no copy
     EXPECT_EQ(f[22], "");
     EXPECT_THROW((void)f[23], RunError);
+}
+
+TEST(LineList, KeepsEveryLineInOrder)
+{
+    LineList list;
+    EXPECT_TRUE(list.empty());
+    for (const char* line : {"P1|1|2|3|", "", "P3|x|"}) list.push_back(line);
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[1], "");
+    EXPECT_EQ(list.back(), "P3|x|");
+    std::vector<std::string> seen;
+    for (const std::string_view line : list) seen.emplace_back(line);
+    EXPECT_EQ(seen, (std::vector<std::string>{"P1|1|2|3|", "", "P3|x|"}));
+    list.clear();
+    EXPECT_TRUE(list.empty());
 }
 
 TEST(NormalizeName, CleansInPlace)

@@ -14,7 +14,14 @@ TEST(GsiWords, LeadingZeroRule)
     } cases[] = {{"00001234", "1234"}, {"00010020", "10020"}, {"000AB0C0", "AB0C0"}, {"00000100", "100"},
                  {"00000000", ""},     {"        ", ""},      {"00 12 30", "12030"},  {"0000000000000105", "105"},
                  {"  0012  ", "12"}};
-    for (const auto& c : cases) EXPECT_EQ(clean_name(c.data), c.name) << c.data;
+    std::string scratch;
+    for (const auto& c : cases) {
+        EXPECT_EQ(clean_name(c.data), c.name) << c.data;
+        EXPECT_EQ(clean_name(c.data, scratch), c.name) << c.data;
+    }
+    // Without a blank left to become "0" the name is a view into the data.
+    const std::string data = "00001234";
+    EXPECT_EQ(clean_name(data, scratch).data(), data.data() + 4);
 }
 
 TEST(GsiWords, CodeWordRule)
