@@ -176,7 +176,7 @@ std::size_t general_form(double value, int digits, bool leading_blank, char* out
     char sci[48];
     std::to_chars_result res{};
     const char* e = nullptr;
-    auto exponent_mark = [&sci, &res] {
+    auto exponent_mark = [&sci] {
         const char* mark = sci;
         while (*mark != 'e') ++mark;
         return mark;
