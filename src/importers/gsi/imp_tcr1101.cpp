@@ -15,14 +15,14 @@ namespace {
 constexpr const char* kTitle = "Importa file Leica TCR";
 constexpr const char* kBookTitle = "Importazione file Leica TCR";
 
-void read_tcr1101(Conversion& c)
+void read_tcr1101(Conversion& c, const StationTableOptions& book)
 {
     StationTable& stations = c.state.station_table;
-    std::string line;
-    while (c.in.next_line(line)) {
-        line = trim(line);
-        if (!starts_with(line, "11")) continue;  // GSI-16 lines open with "*"
-        const std::string kind = mid(line, 17, 2);
+    std::string_view raw;
+    while (c.in.next_line(raw)) {
+        const std::string_view line = trim_view(raw);
+        if (!line.starts_with("11")) continue;  // GSI-16 lines open with "*"
+        const std::string_view kind = mid_view(line, 17, 2);
         if (kind == "84") {
             StationRecord& station =
                 stations.add(gsi::station_name_or(c, gsi::clean_name(gsi::gsi8_data(line, 1)), "s_non_valida", kTitle));
@@ -31,7 +31,8 @@ void read_tcr1101(Conversion& c)
         } else if (kind == "21") {
             // A measurement has no station to go to before the first one.
             if (stations.empty()) fail(kInvalidArgument);
-            stations.back().add_reading() = gsi::gsi8_fixed_reading(line, true);
+            // A reading is complete with its line: it goes to its book line at once.
+            finish_reading(stations.back(), gsi::gsi8_fixed_reading(line, true).view(), book, c.options.op_note);
         }
     }
 }
@@ -42,7 +43,7 @@ void imp_tcr1101(ImportContext& ctx, const std::string& input_path)
 {
     const CollectThenWrite frame(ctx.options, FailurePolicy::standard_naming_station("TCR", kTitle), kBookTitle,
                                  "File formato Leica TCR 1101 (modificato)");
-    frame.run(ctx, input_path, read_tcr1101);
+    frame.run(ctx, input_path, [&frame](Conversion& c) { read_tcr1101(c, frame.book); });
 }
 
 }  // namespace qrb

@@ -14,7 +14,7 @@ namespace {
 constexpr const char* kTitle = "Importa file Leica TCR";
 constexpr const char* kBookTitle = "Importazione file Leica TCR";
 
-void read_station(Conversion& c, const std::string& line)
+void read_station(Conversion& c, std::string_view line)
 {
     StationRecord& station = c.state.station_table.add(
         gsi::station_name_or(c, gsi::clean_name(gsi::gsi8_data(line, 1)), "nome_non_valido", kTitle));
@@ -26,10 +26,11 @@ void read_station(Conversion& c, const std::string& line)
     }
 }
 
-void read_measurement(Conversion& c, const std::string& line)
+// A reading is complete with its line: it goes to its book line at once.
+void read_measurement(Conversion& c, std::string_view line, const StationTableOptions& book)
 {
     if (c.state.station_table.empty()) gsi::stop_without_station(c, "TCR");
-    Reading& r = c.state.station_table.back().add_reading();
+    Reading r;
     r.target = gsi::clean_name(gsi::gsi8_data(line, 1));
     if (r.target.empty()) r.target = "non_valido";
     for (const gsi::Word& w : gsi::words_by_index(line)) {
@@ -44,19 +45,20 @@ void read_measurement(Conversion& c, const std::string& line)
         else if (w.wi == "71")
             r.code = gsi::code_word(w.from8);
     }
+    finish_reading(c.state.station_table.back(), r.view(), book, c.options.op_note);
 }
 
-void read_tcr_gsi(Conversion& c)
+void read_tcr_gsi(Conversion& c, const StationTableOptions& book)
 {
-    std::string line;
-    while (c.in.next_line(line)) {
-        line = trim(line);
-        if (!starts_with(line, "11")) continue;  // GSI-16 lines open with "*"
-        const std::string kind = mid(line, 17, 2);
+    std::string_view raw;
+    while (c.in.next_line(raw)) {
+        const std::string_view line = trim_view(raw);
+        if (!line.starts_with("11")) continue;  // GSI-16 lines open with "*"
+        const std::string_view kind = mid_view(line, 17, 2);
         if (kind == "84")
             read_station(c, line);
         else if (kind == "21")
-            read_measurement(c, line);
+            read_measurement(c, line, book);
     }
 }
 
@@ -66,7 +68,7 @@ void imp_tcr_gsi(ImportContext& ctx, const std::string& input_path)
 {
     const CollectThenWrite frame(ctx.options, FailurePolicy::standard_naming_station("TCR", kTitle), kBookTitle,
                                  "File formato Leica TCR 70x");
-    frame.run(ctx, input_path, read_tcr_gsi);
+    frame.run(ctx, input_path, [&frame](Conversion& c) { read_tcr_gsi(c, frame.book); });
 }
 
 }  // namespace qrb
