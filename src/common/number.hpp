@@ -42,6 +42,9 @@ inline float to_single(double value)
     if (!(std::fabs(value) <= static_cast<double>(std::numeric_limits<float>::max()))) fail(kOverflow);
     return static_cast<float>(value);
 }
+// The number of a text stored in a single-precision variable: val, then
+// to_single.
+inline float single_val(std::string_view text) { return to_single(val(text)); }
 // A value stored in a double-precision variable: a result that left the
 // double range (infinite or not a number) fails with overflow (6).
 double to_double(double value);

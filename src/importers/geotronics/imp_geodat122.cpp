@@ -64,7 +64,7 @@ private:
             code_ = normalize_name(line.value);
         } else if (label == "3") {
             if (!station_) reading_ = 0;
-            else stations[*station_].height = to_single(val(normalize_name(line.value)));
+            else stations[*station_].height = single_val(normalize_name(line.value));
         } else if (label == "5") {
             if (!station_) {
                 reading_ = 0;
@@ -75,13 +75,13 @@ private:
             r.code = code_;
             reading_ = stations[*station_].readings.size();
         } else if (label == "9" || label == "11") {
-            if (Reading* r = current_reading(stations)) r->dist = to_single(val(normalize_name(line.value)));
+            if (Reading* r = current_reading(stations)) r->dist = single_val(normalize_name(line.value));
         } else if (label == "7") {
-            if (Reading* r = current_reading(stations)) r->hz = to_single(val(line.value));
+            if (Reading* r = current_reading(stations)) r->hz = single_val(line.value);
         } else if (label == "8" || label == "49") {
-            if (Reading* r = current_reading(stations)) r->v = to_single(val(line.value));
+            if (Reading* r = current_reading(stations)) r->v = single_val(line.value);
         } else if (label == "6") {
-            if (Reading* r = current_reading(stations)) r->target_height = to_single(val(line.value));
+            if (Reading* r = current_reading(stations)) r->target_height = single_val(line.value);
         }
     }
 

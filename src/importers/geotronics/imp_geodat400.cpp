@@ -43,7 +43,7 @@ Field field_of(std::string_view label)
 bool is_station_field(Field f) { return f == Field::StationName || f == Field::StationHeight || f == Field::StationNote; }
 
 // A numeric value: a decimal comma read as a point.
-float number(const std::string& value) { return to_single(val(normalize_name(value))); }
+float number(const std::string& value) { return single_val(normalize_name(value)); }
 
 class Geodat400Reader {
 public:

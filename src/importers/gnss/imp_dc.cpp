@@ -24,7 +24,7 @@ public:
             else if (code == "13" && !bases.empty())
                 read_base_position(bases[bases.size() - 1], line);
             else if (code == "57")
-                rover_antenna_height_ = to_single(val(trim(mid(line, 5))));
+                rover_antenna_height_ = single_val(trim(mid(line, 5)));
             else if (code == "66" && !bases.empty())
                 read_vector(bases[bases.size() - 1], line);
         });
@@ -41,7 +41,7 @@ private:
             throw StopConversion{};
         }
         GnssBaseRecord& base = c.state.gnss_base_table.add(std::to_string(number));
-        base.antenna_height = to_single(val(mid(line, 68, 10)));
+        base.antenna_height = single_val(mid(line, 68, 10));
         const std::string note = mid(line, 79);
         base.note = trim(note).empty() ? "stazione_gps" : note;
     }
@@ -67,7 +67,7 @@ private:
         v.dx = length * std::sin(zenith) * std::sin(azimuth);
         v.dy = length * std::sin(zenith) * std::cos(azimuth);
         v.dz = length * std::cos(zenith);
-        v.antenna_height = to_single(val(mid(line, 43, 10)));
+        v.antenna_height = single_val(mid(line, 43, 10));
         if (v.antenna_height == 0) v.antenna_height = rover_antenna_height_;
         const std::string code = trim(mid(line, 53));
         v.code = code.empty() ? "nn" : code;

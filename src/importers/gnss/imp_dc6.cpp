@@ -24,7 +24,7 @@ public:
             else if (code == "73")
                 read_base(c.state, line);
             else if (code == "57")
-                antenna_height_ = to_single(val(trim(mid(line, 5))));
+                antenna_height_ = single_val(trim(mid(line, 5)));
             else if (code == "67")
                 read_vector(c.state.gnss_base_table, line);
             else if (code == "59")
@@ -32,7 +32,7 @@ public:
             else if (code == "62")
                 read_pdop(c.state.gnss_base_table, line);
             else if (code == "E2")
-                antenna_offset_ = to_single(val(trim(mid(line, 99))));
+                antenna_offset_ = single_val(trim(mid(line, 99)));
         });
     }
 
@@ -109,7 +109,7 @@ private:
 
     void read_pdop(GnssBaseTable& bases, const std::string& line) const
     {
-        if (GnssVector* v = current_vector(bases)) v->pdop = to_single(val(trim(mid(line, 7, 16))));
+        if (GnssVector* v = current_vector(bases)) v->pdop = single_val(trim(mid(line, 7, 16)));
     }
 
     trimble_dc::TotalStationRecords total_station_;

@@ -28,7 +28,7 @@ void add_record(WorkState& state, const Fields& f)
         base.x = val(f[3]);
         base.y = val(f[4]);
         base.z = val(f[5]);
-        base.antenna_height = to_single(val(f[6]));
+        base.antenna_height = single_val(f[6]);
         index = bases.size() - 1;
     }
     GnssVector& v = bases[index].add_vector();
@@ -39,7 +39,7 @@ void add_record(WorkState& state, const Fields& f)
     v.dz = val(f[13]);
     v.covariance = std::string(f[14]);
     for (std::size_t k = 15; k <= 19; ++k) (v.covariance += ',') += f[k];
-    v.antenna_height = to_single(val(f[22]));
+    v.antenna_height = single_val(f[22]);
 }
 
 void read_baselines(Conversion& c)

@@ -18,7 +18,6 @@ constexpr const char* kTitle = "Importa file PFCAD GPS Kit";
 constexpr const char* kSection = "\xA7";  // "§" in Windows-1252
 constexpr const char* kUtf8Lead = "\xC2";
 
-
 // What both kinds of data line give.
 struct DataLine {
     std::string name;
@@ -35,13 +34,13 @@ DataLine read_data_line(const std::string& line, const Fields& f)
     DataLine d;
     d.name = f[2];
     const double h = val(f[5]);
-    d.antenna_height = to_single(val(f[6]));
+    d.antenna_height = single_val(f[6]);
     d.note = f[7].empty() ? std::string("Nessuna") : std::string(f[7]);
     const Fields s = split_fields(line, kSection);
     const double lat = degrees_to_radians(val(replace_all(s[2], "Lat:", "")));
     const double lon = degrees_to_radians(val(replace_all(s[3], "Lon:", "")));
     d.position = wgs84_to_ecef(lat, lon, h);
-    d.pdop = to_single(val(replace_all(s[10], "PDOP:", "")));
+    d.pdop = single_val(replace_all(s[10], "PDOP:", ""));
     d.covariance = replace_all(s[20], "MATRIXCOV:", "");
     return d;
 }

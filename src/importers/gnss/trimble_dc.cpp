@@ -48,9 +48,9 @@ bool TotalStationRecords::read_record(StationTable& stations, std::string_view c
     } else if (code == "69") {
         read_station(stations, line);
     } else if (code == "E0") {
-        if (!stations.empty()) stations.back().height = to_single(val(mid(line, 21, 16)));
+        if (!stations.empty()) stations.back().height = single_val(mid(line, 21, 16));
     } else if (code == "77") {
-        target_height_ = to_single(val(trim(mid(line, 5, 16))));
+        target_height_ = single_val(trim(mid(line, 5, 16)));
         prism_constant_ = to_single(val(trim(mid(line, 21, 16))) / 1000.0);
     } else if (code == "D9") {
         read_reading(stations, line);
@@ -79,9 +79,9 @@ void TotalStationRecords::read_reading(StationTable& stations, const std::string
     // distance stays without one.
     const double distance = val(mid(line, 37, 16));
     r.dist = distance != 0 ? to_single(distance + prism_constant_) : 0.0f;
-    r.v = to_single(val(mid(line, 53, 16)));
+    r.v = single_val(mid(line, 53, 16));
     convert_angle(r.v, angle_unit_);
-    r.hz = to_single(val(mid(line, 69, 16)));
+    r.hz = single_val(mid(line, 69, 16));
     convert_angle(r.hz, angle_unit_);
     const std::string code = trim(mid(line, 85, 16));
     r.code = code.empty() ? "nn" : code;

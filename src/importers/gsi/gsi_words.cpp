@@ -42,7 +42,7 @@ std::string number_or_name(std::string_view data)
 
 float single_value(std::string_view text, double divisor)
 {
-    return to_single(static_cast<double>(to_single(val(text))) / divisor);
+    return to_single(static_cast<double>(single_val(text)) / divisor);
 }
 
 Reading gsi8_fixed_reading(std::string_view line, bool signed_target_height)

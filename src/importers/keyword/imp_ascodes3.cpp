@@ -59,8 +59,6 @@ void for_each_item(const Fields& f, std::size_t last, const Key (&keys)[N], Set 
     }
 }
 
-float number(std::string_view text) { return to_single(val(text)); }
-
 void read_ascodes(Conversion& c, std::string& title)
 {
     StationTable& stations = c.state.station_table;
@@ -76,7 +74,7 @@ void read_ascodes(Conversion& c, std::string& title)
             std::string note = kDefaults.station_note;
             for_each_item(f, kStationLastField, kStationKeys, [&](Item item, std::string_view value) {
                 if (item == Item::Name) name = ucase(value);
-                if (item == Item::Height) height = number(value);
+                if (item == Item::Height) height = single_val(value);
                 if (item == Item::Note) note = std::string(value);
             });
             stations.add(std::move(name), height, std::move(note));
@@ -88,10 +86,10 @@ void read_ascodes(Conversion& c, std::string& title)
                 switch (item) {
                 case Item::Name: r.target = ucase(value); break;
                 case Item::Note: r.code = std::string(value); break;
-                case Item::TargetHeight: r.target_height = number(value); break;
-                case Item::Hz: r.hz = number(value); break;
-                case Item::V: r.v = number(value); break;
-                case Item::Distance: r.dist = number(value); break;
+                case Item::TargetHeight: r.target_height = single_val(value); break;
+                case Item::Hz: r.hz = single_val(value); break;
+                case Item::V: r.v = single_val(value); break;
+                case Item::Distance: r.dist = single_val(value); break;
                 case Item::Height: break;
                 }
             });

@@ -33,7 +33,7 @@ std::string value_of(const std::string& line)
     return std::string(split_fields(record, ",")[2]);
 }
 
-float number_of(const std::string& line) { return to_single(val(value_of(line))); }
+float number_of(const std::string& line) { return single_val(value_of(line)); }
 
 // The station block: name, instrument height, note.
 void read_station(Conversion& c, const std::string& first_line)

@@ -79,8 +79,6 @@ bool closes_section(std::string_view line)
 
 std::string station_name(std::string_view number) { return std::string(kStationPrefix) + std::string(number); }
 
-float number(std::string_view field) { return to_single(val(field)); }
-
 // A reading of the station named `station`; the line is skipped when no
 // station has that name.
 void add_reading(StationTable& stations, const std::string& station, std::string target, const Fields& f)
@@ -89,10 +87,10 @@ void add_reading(StationTable& stations, const std::string& station, std::string
     if (!hit) return;
     Reading& r = stations[hit->index].add_reading();
     r.target = std::move(target);
-    r.dist = number(f[kDist]);
-    r.v = number(f[kV]);
-    r.hz = number(f[kHz]);
-    r.target_height = number(f[kTargetHeight]);
+    r.dist = single_val(f[kDist]);
+    r.v = single_val(f[kV]);
+    r.hz = single_val(f[kHz]);
+    r.target_height = single_val(f[kTargetHeight]);
     r.code = f[kNote].empty() ? std::string(kNoNote) : std::string(f[kNote]);
 }
 
@@ -117,7 +115,7 @@ void read_d50(Conversion& c, BaseCoordinates& base)
         const Fields f = split_fields(line, " ");
         switch (open) {
         case Section::Stations:
-            stations.add(station_name(f[kStationNumber]), number(f[kInstrumentHeight]), std::string(kStationNote));
+            stations.add(station_name(f[kStationNumber]), single_val(f[kInstrumentHeight]), std::string(kStationNote));
             break;
         case Section::Points:
             add_reading(stations, station_name(f[kPointStation]), std::string(f[kPointTarget]), f);

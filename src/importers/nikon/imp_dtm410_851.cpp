@@ -69,8 +69,6 @@ bool is_reading_code(const CommaLayout& layout, std::string_view type)
     return false;
 }
 
-float number(std::string_view field) { return to_single(val(field)); }
-
 std::string or_default(std::string_view field, std::string_view fallback)
 {
     return std::string(field.empty() ? fallback : field);
@@ -85,7 +83,7 @@ void read_comma_records(Conversion& c, const CommaLayout& layout)
         const std::string_view type = f[layout.type_field];
         if (type == layout.station_code) {
             // Every station record opens a station, also under a name seen before.
-            stations.add(std::string(f[layout.station_name]), number(f[layout.station_height]),
+            stations.add(std::string(f[layout.station_name]), single_val(f[layout.station_height]),
                          or_default(f[layout.station_note], kDefaultStationNote));
         } else if (is_reading_code(layout, type)) {
             // A reading before the first station has no block to go to.
@@ -93,10 +91,10 @@ void read_comma_records(Conversion& c, const CommaLayout& layout)
             Reading& r = stations.back().add_reading();
             r.target = std::string(f[layout.target]);
             r.code = or_default(f[layout.code], kDefaultCode);
-            r.dist = number(f[layout.dist]);
-            r.hz = number(f[layout.hz]);
-            r.v = number(f[layout.v]);
-            r.target_height = number(f[layout.target_height]);
+            r.dist = single_val(f[layout.dist]);
+            r.hz = single_val(f[layout.hz]);
+            r.v = single_val(f[layout.v]);
+            r.target_height = single_val(f[layout.target_height]);
         }
     }
 }

@@ -29,8 +29,6 @@ std::string name_without(std::string_view value, std::string_view prefixes)
     return nikon::without_prefix(ucase(trim(value)), prefixes);
 }
 
-float number(std::string_view value) { return to_single(val(value)); }
-
 void read_dtm720(Conversion& c)
 {
     StationTable& stations = c.state.station_table;
@@ -49,7 +47,7 @@ void read_dtm720(Conversion& c)
         if (stations.empty()) continue;
         StationRecord& station = stations.back();
         switch (kind) {
-        case ItemKind::Height: station.height = number(value); break;
+        case ItemKind::Height: station.height = single_val(value); break;
         case ItemKind::StationNote: station.note = trim(value).empty() ? std::string(kBlankStationNote) : value; break;
         case ItemKind::Point: {
             Reading& r = station.add_reading();
@@ -61,15 +59,15 @@ void read_dtm720(Conversion& c)
             if (station.readings.empty()) break;
             Reading& r = station.readings.back();
             switch (kind) {
-            case ItemKind::TargetHeight: r.target_height = number(value); break;
+            case ItemKind::TargetHeight: r.target_height = single_val(value); break;
             case ItemKind::PointNote: {
                 const std::string note = trim(value);
                 r.code = note.empty() ? std::string(kPointNote) : note;
                 break;
             }
-            case ItemKind::Hz: r.hz = number(value); break;
-            case ItemKind::V: r.v = number(value); break;
-            case ItemKind::Dist: r.dist = number(value); break;
+            case ItemKind::Hz: r.hz = single_val(value); break;
+            case ItemKind::V: r.v = single_val(value); break;
+            case ItemKind::Dist: r.dist = single_val(value); break;
             default: break;
             }
         }

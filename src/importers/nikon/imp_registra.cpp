@@ -59,7 +59,7 @@ constexpr std::size_t kStationNoteField = 3;
 
 float number_or(const Fields& f, std::size_t field, float fixed)
 {
-    return field == kFixed ? fixed : to_single(val(f[field]));
+    return field == kFixed ? fixed : single_val(f[field]);
 }
 
 // The first line without its first and last characters, trimmed, closed by

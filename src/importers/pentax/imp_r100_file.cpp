@@ -32,7 +32,7 @@ constexpr std::size_t kHorizontalField = 8;
 constexpr std::size_t kDistanceField = 9;
 constexpr std::size_t kCodeField = 10;
 
-float number(const Fields& f, std::size_t k) { return to_single(val(f[k])); }
+float number(const Fields& f, std::size_t k) { return single_val(f[k]); }
 
 void read_r100_file(Conversion& c)
 {

@@ -107,7 +107,7 @@ private:
         if (stations_.empty()) return;  // no station to hold it
         StationRecord& station = stations_.back();
         if (key == Key::Inh) {
-            station.height = to_single(val(value));
+            station.height = single_val(value);
         } else if (variant_.blank_note_keeps_default && trim_view(value).empty()) {
             station.note = kStationNote;
         } else {
@@ -134,7 +134,7 @@ private:
     {
         if (reading_count() == 0) return;  // no reading open to hold it
         Reading& reading = stations_.back().readings.back();
-        const float number = to_single(val(value));
+        const float number = single_val(value);
         switch (key) {
         case Key::Pph: reading.target_height = number; break;
         case Key::Rth: reading.hz = number; break;

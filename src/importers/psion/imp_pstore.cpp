@@ -64,7 +64,7 @@ constexpr PstoreLayout kPstoreAbc{
 };
 
 std::string text_at(std::string_view line, Column c) { return trim(mid(line, c.first, c.length)); }
-float value_at(std::string_view line, Column c) { return to_single(val(mid(line, c.first, c.length))); }
+float value_at(std::string_view line, Column c) { return single_val(mid(line, c.first, c.length)); }
 
 void read_pstore(Conversion& c, const PstoreLayout& layout)
 {

@@ -45,8 +45,6 @@ struct KnownPointFields {
 };
 constexpr KnownPointFields kKnownPoint{2, 4, 5, 6, 7};
 
-float number(std::string_view field) { return to_single(val(field)); }
-
 void read_nikon_raw(Conversion& c)
 {
     StationTable& stations = c.state.station_table;
@@ -55,16 +53,16 @@ void read_nikon_raw(Conversion& c)
         const Fields f = rw5::split_record(line);
         const std::string code = trim(f[1]);
         if (code == kStationCode) {
-            stations.add(std::string(f[kStationName]), number(f[kInstrumentHeight]), kStationNote);
+            stations.add(std::string(f[kStationName]), single_val(f[kInstrumentHeight]), kStationNote);
         } else if (rw5::one_of(code, kReadingCodes)) {
             // A reading belongs to a station.
             if (stations.empty()) continue;
             Reading& r = stations.back().add_reading();
             r.target = f[kReading.target];
-            r.target_height = number(f[kReading.target_height]);
-            r.dist = number(f[kReading.distance]);
-            r.hz = number(f[kReading.hz]);
-            r.v = number(f[kReading.v]);
+            r.target_height = single_val(f[kReading.target_height]);
+            r.dist = single_val(f[kReading.distance]);
+            r.hz = single_val(f[kReading.hz]);
+            r.v = single_val(f[kReading.v]);
             r.code = f[kReading.note].empty() ? std::string(kNoNote) : std::string(f[kReading.note]);
         } else if (rw5::one_of(code, kKnownPointCodes)) {
             const std::string_view note = f[kKnownPoint.note];

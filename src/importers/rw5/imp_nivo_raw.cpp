@@ -51,7 +51,7 @@ std::string value(const Fields& f, PrefixedField p)
     return rw5::less(rw5::text(f, p), lcase(p.prefix));
 }
 
-float number(const Fields& f, PrefixedField p) { return to_single(val(value(f, p))); }
+float number(const Fields& f, PrefixedField p) { return single_val(value(f, p)); }
 
 void read_nivo_raw(Conversion& c)
 {

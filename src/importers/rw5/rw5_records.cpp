@@ -22,7 +22,7 @@ std::string less(std::string_view field, std::string_view prefix) { return repla
 
 std::string text(const Fields& f, PrefixedField p) { return less(f[p.field], p.prefix); }
 
-float single(const Fields& f, PrefixedField p) { return to_single(val(text(f, p))); }
+float single(const Fields& f, PrefixedField p) { return single_val(text(f, p)); }
 
 double dbl(const Fields& f, PrefixedField p) { return val(text(f, p)); }
 

@@ -38,8 +38,6 @@ constexpr std::size_t kTarget = 1;
 constexpr std::size_t kPointText = 4;
 constexpr std::size_t kTargetHeight = 5;
 
-float number(std::string_view field) { return to_single(val(field)); }
-
 const SetcLayout* reading_layout(std::string_view marker)
 {
     for (const SetcLayout& layout : kLayouts)
@@ -55,7 +53,7 @@ void read_setc(Conversion& c)
         line += ',';  // so that the last field is stored too
         const Fields f = split_fields(line, ",");
         if (f[1] == "M") {
-            stations.add(ucase(trim(f[kStationName])), number(f[kInstrumentHeight]), "stazione");
+            stations.add(ucase(trim(f[kStationName])), single_val(f[kInstrumentHeight]), "stazione");
             continue;
         }
         if (f[1] == "A") continue;
@@ -65,10 +63,10 @@ void read_setc(Conversion& c)
         Reading& r = stations.back().add_reading();
         r.target = ucase(trim(f[kTarget]));
         r.code = std::string(f[kPointText]);
-        r.target_height = number(f[kTargetHeight]);
-        r.dist = number(f[layout->distance]);
-        r.v = number(f[layout->v]);
-        r.hz = number(f[layout->hz]);
+        r.target_height = single_val(f[kTargetHeight]);
+        r.dist = single_val(f[layout->distance]);
+        r.v = single_val(f[layout->v]);
+        r.hz = single_val(f[layout->hz]);
     }
 }
 

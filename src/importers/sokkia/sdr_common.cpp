@@ -6,7 +6,7 @@ namespace qrb::sdr {
 
 namespace {
 
-float single(std::string_view line, Column c) { return to_single(val(field(line, c))); }
+float single(std::string_view line, Column c) { return single_val(field(line, c)); }
 
 }  // namespace
 

@@ -64,7 +64,7 @@ void add_station(StationTable& stations, const std::string& line)
     const Fields f = split_fields(values, ",");
     std::string name = unquoted(f[kStationName]);
     std::string note = unquoted(f[kStationNote]);
-    topcon::add_listing_station(stations, std::move(name), to_single(val(f[kStationHeight])), std::move(note));
+    topcon::add_listing_station(stations, std::move(name), single_val(f[kStationHeight]), std::move(note));
 }
 
 void add_point(StationTable& stations, const std::string& line)
@@ -78,10 +78,10 @@ void add_point(StationTable& stations, const std::string& line)
     Reading& r = stations.back().add_reading();
     r.target = std::move(target);
     r.code = std::move(note);
-    r.target_height = to_single(val(f[kPointTargetHeight]));
-    r.dist = to_single(val(f[kPointDistance]));
-    r.v = to_single(val(f[kPointZenith]));
-    r.hz = to_single(val(f[kPointHorizontal]));
+    r.target_height = single_val(f[kPointTargetHeight]);
+    r.dist = single_val(f[kPointDistance]);
+    r.v = single_val(f[kPointZenith]);
+    r.hz = single_val(f[kPointHorizontal]);
 }
 
 void read_gts212(Conversion& c)

@@ -58,7 +58,7 @@ void body_line(StationTable& stations, const std::string& line)
         if (name.empty()) return;
         const std::string rest = trim(mid(line, kStationRest));
         const Fields f = split_fields(rest, " ");
-        topcon::add_listing_station(stations, std::move(name), to_single(val(f[kStationHeight])),
+        topcon::add_listing_station(stations, std::move(name), single_val(f[kStationHeight]),
                                     trim(f[kStationNote]));
     } else if (topcon::led_by(line, kPointLeader)) {
         std::string name = name_at(line, kPointName);
@@ -69,10 +69,10 @@ void body_line(StationTable& stations, const std::string& line)
         Reading& r = stations.back().add_reading();
         r.target = std::move(name);
         r.code = trim(f[kPointNote]);
-        r.target_height = to_single(val(f[kPointTargetHeight]));
-        r.v = to_single(val(f[kPointZenith]));
-        r.hz = to_single(val(f[kPointHorizontal]));
-        r.dist = to_single(val(f[kPointDistance]));
+        r.target_height = single_val(f[kPointTargetHeight]);
+        r.v = single_val(f[kPointZenith]);
+        r.hz = single_val(f[kPointHorizontal]);
+        r.dist = single_val(f[kPointDistance]);
     }
 }
 

@@ -94,7 +94,7 @@ private:
             throw StopConversion{};
         }
         const std::string_view note = trim_view(f[3]).empty() ? kStationNote : f[3];
-        stations_.add(std::string(f[1]), to_single(val(f[2])), std::string(note));
+        stations_.add(std::string(f[1]), single_val(f[2]), std::string(note));
     }
 
     void target(std::string_view data)
@@ -106,7 +106,7 @@ private:
         const Fields f = split_fields(values, ",");
         Reading& r = stations_.back().add_reading();
         r.target = is_empty_name(f[1], d_) ? kInvalidTarget : f[1];
-        r.target_height = to_single(val(f[2]));
+        r.target_height = single_val(f[2]);
         r.code = f[3].empty() ? kNoCode : f[3];
     }
 
@@ -119,9 +119,9 @@ private:
         r.hz = scaled(f[1], d_.angle_divisor);
         if (keyword == "SD") {
             r.v = scaled(f[2], d_.angle_divisor);
-            r.dist = to_single(val(f[3]));
+            r.dist = single_val(f[3]);
         } else if (keyword == "HD") {
-            r.dist = to_single(val(f[2]));
+            r.dist = single_val(f[2]);
             r.v = scaled(f[3], d_.height_difference_divisor);
         } else {
             r.v = scaled(f[2], d_.angle_divisor);

@@ -27,7 +27,7 @@ constexpr Column kHz{59, 8};
 constexpr Column kVertical{71, 8};
 
 std::string field(const std::string& line, Column c) { return column_trimmed(line, c); }
-float number(const std::string& line, Column c) { return to_single(val(field(line, c))); }
+float number(const std::string& line, Column c) { return single_val(field(line, c)); }
 
 class EltaReader {
 public:

@@ -42,12 +42,12 @@ public:
             std::array<std::string, 7> group;
             for (std::string& value : group) value = c.in.read_line();
             // The instrument height counts for the group that opens a station.
-            Reading& r = stations_.at(stations, station, to_single(val(group[0]))).add_reading();
-            r.target_height = to_single(val(group[1]));
+            Reading& r = stations_.at(stations, station, single_val(group[0])).add_reading();
+            r.target_height = single_val(group[1]);
             r.target = after_s(group[2], false);
-            r.dist = to_single(val(group[3]));
-            r.hz = to_single(val(group[4]));
-            r.v = to_single(val(group[5]));
+            r.dist = single_val(group[3]);
+            r.hz = single_val(group[4]);
+            r.v = single_val(group[5]);
             r.code = trim(group[6]);
             if (r.code.empty()) r.code = "nn";
         }

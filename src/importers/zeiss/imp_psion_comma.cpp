@@ -71,12 +71,12 @@ public:
             std::string station = ucase(trim(f[f_.station]));
             if (f_.station_drops_c) station = without_leading(station, 'C');
             station = without_leading(station, 'S');
-            Reading& r = stations_.at(stations, station, to_single(val(f[f_.instrument_height]))).add_reading();
-            r.target_height = to_single(val(f[f_.target_height]));
+            Reading& r = stations_.at(stations, station, single_val(f[f_.instrument_height])).add_reading();
+            r.target_height = single_val(f[f_.target_height]);
             r.target = without_leading(f_.trim_point ? ucase(trim(f[f_.point])) : ucase(f[f_.point]), 'S');
-            r.dist = to_single(val(f[f_.distance]));
-            r.hz = to_single(val(f[f_.hz]));
-            r.v = to_single(val(f[f_.vertical]));
+            r.dist = single_val(f[f_.distance]);
+            r.hz = single_val(f[f_.hz]);
+            r.v = single_val(f[f_.vertical]);
             r.code = note_of(f[f_.note], f[f_.second_note]);
         }
     }

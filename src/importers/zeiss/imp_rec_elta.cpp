@@ -41,8 +41,8 @@ public:
             if (trim(raw).empty()) continue;
             const std::string line = ucase(raw);
             if (is_heights_line(line)) {
-                target_height_ = to_single(val(field(line, kValue1)));
-                instrument_height_ = to_single(val(field(line, kValue2)));
+                target_height_ = single_val(field(line, kValue1));
+                instrument_height_ = single_val(field(line, kValue2));
                 german_ = mid(line, kKeyword.start, kKeyword.length) == kGermanKeyword;
             } else if (is_measurement(line)) {
                 add_reading(c.state.station_table, line);
@@ -73,9 +73,9 @@ private:
         if (r.target.empty()) r.target = "NON_VALIDO";
         r.code = field(line, kNote);
         if (r.code.empty()) r.code = "NN";
-        r.dist = to_single(val(field(line, kDistance)));
-        r.hz = to_single(val(field(line, kValue1)));
-        r.v = to_single(val(field(line, kValue2)));
+        r.dist = single_val(field(line, kDistance));
+        r.hz = single_val(field(line, kValue1));
+        r.v = single_val(field(line, kValue2));
         r.target_height = target_height_;
     }
 

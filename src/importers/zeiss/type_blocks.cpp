@@ -41,15 +41,15 @@ void store_blocks(Reading& reading, std::span<const TypeBlock> blocks, const Hei
     // vertical block left of it is recomputed with it.
     for (const TypeBlock& b : blocks) {
         if (b.type == "SD" || b.type == "HD")
-            reading.dist = to_single(val(b.value));
+            reading.dist = single_val(b.value);
         else if (b.type == "Hz")
-            reading.hz = to_single(val(b.value));
+            reading.hz = single_val(b.value);
     }
     // Each vertical block in turn, with its own recomputation: a later one
     // overwrites the value, a recomputed distance stays.
     for (const TypeBlock& b : blocks) {
         if (b.type == "V1") {
-            reading.v = to_single(val(b.value));
+            reading.v = single_val(b.value);
             if (type == SurveyType::ReducedHeight) to_reduced(reading);
         } else if (b.type == "h") {
             reading.v = to_single(val(b.value) - static_cast<double>(heights.instrument) +
@@ -77,7 +77,7 @@ void read_heights(std::string_view line, std::span<const HeightColumns> columns,
         const bool target = marker == "th" || (c.point_markers && marker == "hp");
         const bool instrument = marker == "ih" || (c.point_markers && marker == "hs");
         if (!target && !instrument) continue;
-        const float value = to_single(val(trim(mid(line, c.value, c.value_length))));
+        const float value = single_val(trim(mid(line, c.value, c.value_length)));
         (target ? heights.target : heights.instrument) = value;
     }
 }
