@@ -33,30 +33,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The options line cut into arguments: blanks separate, double quotes group.
-std::vector<std::string> split_options(const std::string& line)
-{
-    std::vector<std::string> args;
-    std::string cur;
-    bool quoted = false;
-    bool have = false;
-    for (const char c : line) {
-        if (c == '"') {
-            quoted = !quoted;
-            have = true;
-        } else if (!quoted && (c == ' ' || c == '\t' || c == '\r' || c == '\n')) {
-            if (have) args.push_back(cur);
-            cur.clear();
-            have = false;
-        } else {
-            cur += c;
-            have = true;
-        }
-    }
-    if (have) args.push_back(cur);
-    return args;
-}
-
 std::vector<std::string> lines_of(const std::string& text)
 {
     std::vector<std::string> lines;
@@ -143,7 +119,7 @@ int main(int argc, char** argv)
     if (has_beside)
         for (const std::string& name : lines_of(qrb::test::read_file(dir / "beside"))) fs::create_directory(tmp / name);
 
-    std::vector<std::string> args = split_options(qrb::test::read_file(dir / "options"));
+    std::vector<std::string> args = qrb::test::split_options(qrb::test::read_file(dir / "options"));
     args.insert(args.end(), {"--input", input.string(), "--output", output.string()});
     qrb::test::ImportRequest request;
     try {

@@ -51,6 +51,29 @@ std::deque<int> parse_answers(std::string_view list)
 
 }  // namespace
 
+std::vector<std::string> split_options(const std::string& line)
+{
+    std::vector<std::string> args;
+    std::string cur;
+    bool quoted = false;
+    bool have = false;
+    for (const char c : line) {
+        if (c == '"') {
+            quoted = !quoted;
+            have = true;
+        } else if (!quoted && (c == ' ' || c == '\t' || c == '\r' || c == '\n')) {
+            if (have) args.push_back(cur);
+            cur.clear();
+            have = false;
+        } else {
+            cur += c;
+            have = true;
+        }
+    }
+    if (have) args.push_back(cur);
+    return args;
+}
+
 ImportRequest parse_import_arguments(const std::vector<std::string>& args)
 {
     ImportRequest r;

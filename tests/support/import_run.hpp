@@ -29,6 +29,10 @@ struct UsageError {
 
 extern const char* const kImportUsage;
 
+// A line of qrb-run options cut into arguments: blanks separate, double
+// quotes group.
+std::vector<std::string> split_options(const std::string& line);
+
 // The options of qrb-run (without the program name); throws UsageError.
 ImportRequest parse_import_arguments(const std::vector<std::string>& args);
 
