@@ -1,96 +1,10 @@
-// Runs one golden case: a folder with
-//   input            the recorder file, exact bytes
-//   options          one line of qrb-run options (--entry or --converter,
-//                    --type, --note, --gen, --cli, --cancel-save, --answers);
-//                    the runner adds --input and --output
-//   expected.qrb     the survey book, exact bytes (empty: an empty book), or
-//   expected.none    no book file at all
-//   expected.boxes   the boxes shown, one "box|ICON|TITLE|TEXT|ANSWER" line
-//                    each (UTF-8), in order
-//   why              one line: what the case shows
-//   beside           (optional) names of folders to make beside the input,
-//                    one a line; the expected book then writes the temporary
-//                    folder that holds the input as {tmp}
-// The conversion runs in this process through the driver's own road, with a
-// fixed clock (2001-02-03 04:05). A mismatch prints a short readable diff
-// and fails.
-#include <algorithm>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
+// Runs one golden case (support/golden_case.hpp); a mismatch prints a short
+// readable diff and fails.
 #include <iostream>
-#include <iterator>
-#include <sstream>
 #include <string>
-#include <vector>
 
-#include "common/text.hpp"
-#include "support/harness.hpp"
-#include "support/import_run.hpp"
+#include "support/golden_case.hpp"
 #include "support/test_home.hpp"
-
-namespace {
-
-namespace fs = std::filesystem;
-
-std::vector<std::string> lines_of(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!line.empty()) lines.push_back(line);
-    }
-    return lines;
-}
-
-// A book's bytes cut after each LF, shown readably: Windows-1252 as UTF-8,
-// CR and LF and other control bytes as escapes.
-std::vector<std::string> readable_book_lines(const std::string& book)
-{
-    std::vector<std::string> out;
-    std::string raw;
-    auto flush = [&] {
-        std::string shown;
-        for (const char ch : raw) {
-            const auto u = static_cast<unsigned char>(ch);
-            if (ch == '\r') shown += "\\r";
-            else if (ch == '\n') shown += "\\n";
-            else if (u < 0x20 || u == 0x7F) {
-                char hex[8];
-                std::snprintf(hex, sizeof hex, "\\x%02X", u);
-                shown += hex;
-            } else
-                shown += qrb::cp1252_to_utf8(std::string_view(&ch, 1));
-        }
-        out.push_back(shown);
-        raw.clear();
-    };
-    for (const char ch : book) {
-        raw += ch;
-        if (ch == '\n') flush();
-    }
-    if (!raw.empty()) flush();
-    return out;
-}
-
-// The first difference of two line lists, with a line of context.
-void print_diff(const std::string& what, const std::vector<std::string>& expected,
-                const std::vector<std::string>& actual)
-{
-    std::size_t k = 0;
-    while (k < expected.size() && k < actual.size() && expected[k] == actual[k]) ++k;
-    std::cout << what << " differs at line " << (k + 1) << " (expected " << expected.size() << " lines, got "
-              << actual.size() << "):\n";
-    const std::size_t from = k > 0 ? k - 1 : 0;
-    for (std::size_t j = from; j < std::min(expected.size(), k + 3); ++j)
-        std::cout << (j == k ? "  - " : "    ") << (j + 1) << ": " << expected[j] << "\n";
-    for (std::size_t j = from; j < std::min(actual.size(), k + 3); ++j)
-        std::cout << (j == k ? "  + " : "    ") << (j + 1) << ": " << actual[j] << "\n";
-}
-
-}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -99,67 +13,8 @@ int main(int argc, char** argv)
         std::cerr << "usage: qrb_golden CASE_FOLDER\n";
         return 2;
     }
-    const fs::path dir = argv[1];
-    for (const char* required : {"input", "options", "expected.boxes", "why"})
-        if (!fs::exists(dir / required)) {
-            std::cout << dir.string() << ": " << required << " is missing\n";
-            return 1;
-        }
-    const bool expect_none = fs::exists(dir / "expected.none");
-    if (expect_none == fs::exists(dir / "expected.qrb")) {
-        std::cout << dir.string() << ": exactly one of expected.qrb and expected.none is needed\n";
-        return 1;
-    }
-
-    qrb::test::TempDir tmp;
-    const fs::path input = tmp / "input.dat";
-    const fs::path output = tmp / "out.qrb";
-    fs::copy_file(dir / "input", input);
-    const bool has_beside = fs::exists(dir / "beside");
-    if (has_beside)
-        for (const std::string& name : lines_of(qrb::test::read_file(dir / "beside"))) fs::create_directory(tmp / name);
-
-    std::vector<std::string> args = qrb::test::split_options(qrb::test::read_file(dir / "options"));
-    args.insert(args.end(), {"--input", input.string(), "--output", output.string()});
-    qrb::test::ImportRequest request;
-    try {
-        request = qrb::test::parse_import_arguments(args);
-    } catch (const qrb::test::UsageError& e) {
-        std::cout << dir.string() << ": options: " << e.what << "\n";
-        return 1;
-    }
-    request.results_folder = tmp.path().string();
-    request.clock = [] { return qrb::LocalDateTime{2001, 2, 3, 4, 5}; };
-
-    const qrb::test::ImportOutcome outcome = qrb::test::run_import(request);
-    bool ok = true;
-    if (!outcome.escaped.empty()) {
-        std::cout << "a failure escaped the converter: " << outcome.escaped << "\n";
-        ok = false;
-    }
-    const std::vector<std::string> expected_boxes = lines_of(qrb::test::read_file(dir / "expected.boxes"));
-    if (expected_boxes != outcome.boxes) {
-        print_diff("boxes", expected_boxes, outcome.boxes);
-        ok = false;
-    }
-    const bool book_exists = fs::exists(output);
-    if (expect_none) {
-        if (book_exists) {
-            std::cout << "a book was written; expected none\n";
-            ok = false;
-        }
-    } else if (!book_exists) {
-        std::cout << "no book was written\n";
-        ok = false;
-    } else {
-        std::string expected = qrb::test::read_file(dir / "expected.qrb");
-        if (has_beside) expected = qrb::replace_all(expected, "{tmp}", tmp.path().string());
-        const std::string actual = qrb::test::read_file(output);
-        if (expected != actual) {
-            print_diff("book", readable_book_lines(expected), readable_book_lines(actual));
-            ok = false;
-        }
-    }
-    if (!ok) std::cout << "case: " << qrb::test::read_file(dir / "why");
-    return ok ? 0 : 1;
+    const std::string fault = qrb::test::check_golden_case(argv[1]);
+    if (fault.empty()) return 0;
+    std::cout << fault;
+    return 1;
 }

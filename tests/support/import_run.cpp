@@ -124,6 +124,11 @@ ImportRequest parse_import_arguments(const std::vector<std::string>& args)
 ImportOutcome run_import(const ImportRequest& request)
 {
     WorkState state;
+    return run_import(request, state);
+}
+
+ImportOutcome run_import(const ImportRequest& request, WorkState& state)
+{
     state.results_folder = request.results_folder;
     ScriptedUi ui;
     ui.answers = request.answers;

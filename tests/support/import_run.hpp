@@ -42,5 +42,7 @@ struct ImportOutcome {
 };
 
 ImportOutcome run_import(const ImportRequest& request);
+// The same on a work state kept from earlier conversions.
+ImportOutcome run_import(const ImportRequest& request, WorkState& state);
 
 }  // namespace qrb::test

@@ -1,0 +1,29 @@
+#pragma once
+// One golden case: a folder with
+//   input            the recorder file, exact bytes
+//   options          one line of qrb-run options (--entry or --converter,
+//                    --type, --note, --gen, --cli, --cancel-save, --answers);
+//                    the runner adds --input and --output
+//   expected.qrb     the survey book, exact bytes (empty: an empty book), or
+//   expected.none    no book file at all
+//   expected.boxes   the boxes shown, one "box|ICON|TITLE|TEXT|ANSWER" line
+//                    each (UTF-8), in order
+//   why              one line: what the case shows
+//   beside           (optional) names of folders to make beside the input,
+//                    one a line; the expected book then writes the temporary
+//                    folder that holds the input as {tmp}
+// The conversion runs in this process through the driver's own road, with a
+// fixed clock (2001-02-03 04:05).
+#include <filesystem>
+#include <string>
+
+#include "common/work_state.hpp"
+
+namespace qrb::test {
+
+// Runs the case; returns what differs, as a short readable diff, or nothing
+// when the case holds. With `state` the conversion runs on that work state
+// (as the window runs one conversion after another) instead of a new one.
+std::string check_golden_case(const std::filesystem::path& dir, WorkState* state = nullptr);
+
+}  // namespace qrb::test
