@@ -76,7 +76,7 @@ void print_diff(std::ostream& out, const std::string& what, const std::vector<st
 
 }  // namespace
 
-std::string check_golden_case(const std::filesystem::path& dir, WorkState* state)
+std::string check_golden_case(const std::filesystem::path& dir, const GoldenRun& run)
 {
     std::ostringstream out;
     for (const char* required : {"input", "options", "expected.boxes", "why"})
@@ -93,7 +93,10 @@ std::string check_golden_case(const std::filesystem::path& dir, WorkState* state
     TempDir tmp;
     const fs::path input = tmp / "input.dat";
     const fs::path output = tmp / "out.qrb";
-    fs::copy_file(dir / "input", input);
+    if (run.recording)
+        write_file(input, run.recording(read_file(dir / "input")));
+    else
+        fs::copy_file(dir / "input", input);
     const bool has_beside = fs::exists(dir / "beside");
     if (has_beside)
         for (const std::string& name : lines_of(read_file(dir / "beside"))) fs::create_directory(tmp / name);
@@ -110,7 +113,7 @@ std::string check_golden_case(const std::filesystem::path& dir, WorkState* state
     request.results_folder = tmp.path().string();
     request.clock = [] { return LocalDateTime{2001, 2, 3, 4, 5}; };
 
-    const ImportOutcome outcome = state ? run_import(request, *state) : run_import(request);
+    const ImportOutcome outcome = run.state ? run_import(request, *run.state) : run_import(request);
     bool ok = true;
     if (!outcome.escaped.empty()) {
         out << "a failure escaped the converter: " << outcome.escaped << "\n";

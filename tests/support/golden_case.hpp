@@ -15,15 +15,23 @@
 // The conversion runs in this process through the driver's own road, with a
 // fixed clock (2001-02-03 04:05).
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "common/work_state.hpp"
 
 namespace qrb::test {
 
+// How a case is run: on a work state kept from earlier conversions (as the
+// window runs one conversion after another) instead of a new one, and with
+// the recording changed in a way that must not change the outcome.
+struct GoldenRun {
+    WorkState* state = nullptr;
+    std::function<std::string(const std::string&)> recording;
+};
+
 // Runs the case; returns what differs, as a short readable diff, or nothing
-// when the case holds. With `state` the conversion runs on that work state
-// (as the window runs one conversion after another) instead of a new one.
-std::string check_golden_case(const std::filesystem::path& dir, WorkState* state = nullptr);
+// when the case holds.
+std::string check_golden_case(const std::filesystem::path& dir, const GoldenRun& run = {});
 
 }  // namespace qrb::test
