@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "support/harness.hpp"
+#include "support/golden_case.hpp"
 #include "support/import_run.hpp"
 
 namespace qrb {
@@ -60,46 +61,41 @@ std::string book_fault(const std::string& book)
 
 TEST(CutInputs, EveryConverterStaysSoundOnARecordingCutShort)
 {
-    const fs::path golden = QRB_GOLDEN_CASES;
-    ASSERT_TRUE(fs::is_directory(golden)) << golden;
     std::size_t runs = 0;
-    for (const auto& converter : fs::directory_iterator(golden)) {
-        for (const auto& entry : fs::directory_iterator(converter.path())) {
-            const fs::path dir = entry.path();
-            if (fs::exists(dir / "beside")) continue;  // folders beside the input: their own cases
-            const std::string input = test::read_file(dir / "input");
-            const std::vector<std::string> args = test::split_options(test::read_file(dir / "options"));
-            for (const std::size_t cut : cut_points(input)) {
-                const std::string where = dir.parent_path().filename().string() + "/" +
-                                          dir.filename().string() + " cut at " + std::to_string(cut);
-                test::TempDir tmp;
-                const fs::path recording = tmp / "input.dat";
-                const fs::path book = tmp / "out.qrb";
-                const std::string kept = input.substr(0, cut);
-                test::write_file(recording, kept);
-                std::vector<std::string> all = args;
-                all.insert(all.end(), {"--input", recording.string(), "--output", book.string()});
-                test::ImportRequest request = test::parse_import_arguments(all);
-                request.results_folder = tmp.path().string();
-                request.clock = [] { return LocalDateTime{2001, 2, 3, 4, 5}; };
-                const test::ImportOutcome outcome = test::run_import(request);
-                ++runs;
+    for (const fs::path& dir : test::golden_cases(QRB_GOLDEN_CASES)) {
+        if (fs::exists(dir / "beside")) continue;  // folders beside the input: their own cases
+        const std::string input = test::read_file(dir / "input");
+        const std::vector<std::string> args = test::split_options(test::read_file(dir / "options"));
+        for (const std::size_t cut : cut_points(input)) {
+            const std::string where = dir.parent_path().filename().string() + "/" +
+                                      dir.filename().string() + " cut at " + std::to_string(cut);
+            test::TempDir tmp;
+            const fs::path recording = tmp / "input.dat";
+            const fs::path book = tmp / "out.qrb";
+            const std::string kept = input.substr(0, cut);
+            test::write_file(recording, kept);
+            std::vector<std::string> all = args;
+            all.insert(all.end(), {"--input", recording.string(), "--output", book.string()});
+            test::ImportRequest request = test::parse_import_arguments(all);
+            request.results_folder = tmp.path().string();
+            request.clock = [] { return LocalDateTime{2001, 2, 3, 4, 5}; };
+            const test::ImportOutcome outcome = test::run_import(request);
+            ++runs;
 
-                EXPECT_EQ(outcome.escaped, "") << where;
-                EXPECT_EQ(test::read_file(recording), kept) << where;
-                bool error = false;
-                bool success_after_error = false;
-                for (const std::string& box : outcome.boxes) {
-                    const std::string icon = icon_of(box);
-                    if (icon == "crit") error = true;
-                    if (icon == "info" && error) success_after_error = true;
-                }
-                EXPECT_FALSE(success_after_error) << where;
+            EXPECT_EQ(outcome.escaped, "") << where;
+            EXPECT_EQ(test::read_file(recording), kept) << where;
+            bool error = false;
+            bool success_after_error = false;
+            for (const std::string& box : outcome.boxes) {
+                const std::string icon = icon_of(box);
+                if (icon == "crit") error = true;
+                if (icon == "info" && error) success_after_error = true;
+            }
+            EXPECT_FALSE(success_after_error) << where;
 
-                if (fs::exists(book)) {
-                    const std::string text = test::read_file(book);
-                    EXPECT_TRUE(text.empty() || book_fault(text).empty()) << where << ": " << book_fault(text);
-                }
+            if (fs::exists(book)) {
+                const std::string text = test::read_file(book);
+                EXPECT_TRUE(text.empty() || book_fault(text).empty()) << where << ": " << book_fault(text);
             }
         }
     }

@@ -3,7 +3,6 @@
 // 0x1A byte ends the recording, and the three kinds of line end read alike.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <vector>
 
@@ -15,14 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<fs::path> golden_cases()
-{
-    std::vector<fs::path> cases;
-    for (const auto& converter : fs::directory_iterator(QRB_GOLDEN_CASES))
-        for (const auto& entry : fs::directory_iterator(converter.path())) cases.push_back(entry.path());
-    std::sort(cases.begin(), cases.end());
-    return cases;
-}
+std::vector<fs::path> golden_cases() { return test::golden_cases(QRB_GOLDEN_CASES); }
 
 // Every case gives its book and boxes also on the work state that all the
 // cases before it (of every converter, forwards and then backwards) have used,

@@ -76,6 +76,15 @@ void print_diff(std::ostream& out, const std::string& what, const std::vector<st
 
 }  // namespace
 
+std::vector<std::filesystem::path> golden_cases(const std::filesystem::path& root)
+{
+    std::vector<fs::path> cases;
+    for (const auto& converter : fs::directory_iterator(root))
+        for (const auto& entry : fs::directory_iterator(converter.path())) cases.push_back(entry.path());
+    std::sort(cases.begin(), cases.end());
+    return cases;
+}
+
 std::string check_golden_case(const std::filesystem::path& dir, const GoldenRun& run)
 {
     std::ostringstream out;

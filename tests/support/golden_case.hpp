@@ -17,10 +17,14 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "common/work_state.hpp"
 
 namespace qrb::test {
+
+// The case folders under `root` (root/<converter>/<case>), in name order.
+std::vector<std::filesystem::path> golden_cases(const std::filesystem::path& root);
 
 // How a case is run: on a work state kept from earlier conversions (as the
 // window runs one conversion after another) instead of a new one, and with
