@@ -4,8 +4,10 @@
 //  - nothing escapes the converter and the recording is left as it was;
 //  - no success (an information box) follows an error box;
 //  - any book written, whole or cut short by a failure, is made of whole
-//    lines: the header first, every line ended by CR LF, and "#origine#",
-//    where it stands, only as the line before the last.
+//    lines: the header first, then only records opened by their tags (no
+//    reading outside a station block), every line ended by CR LF, and
+//    "#origine#", where it stands, only as the line before the last;
+//  - a success box closes a book with data.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -53,10 +55,30 @@ std::string book_fault(const std::string& book)
         if (book[k] == '\n' && (k == 0 || book[k - 1] != '\r')) return "an LF without CR";
     }
     if (!book.ends_with("\r\n")) return "its last line has no line end";
+    // After the header's ten lines every record opens with its tag: no
+    // reading stands outside a station block.
+    std::size_t at = 0;
+    for (int k = 0; k < 10 && at != std::string::npos; ++k) at = book.find("\r\n", at) + 2;
+    if (at < book.size() && book[at] != '#') return "a line after the header is not a tag";
     const std::size_t trailer = book.find("\r\n#origine#\r\n");
     if (trailer != std::string::npos && book.find("\r\n", trailer + 13) != book.size() - 2)
         return "\"#origine#\" is not the line before the last";
     return {};
+}
+
+// A record's tag: any tag but those of the header and the trailer.
+bool has_record(const std::string& book)
+{
+    for (std::size_t at = 0; at < book.size();) {
+        const std::size_t end = book.find("\r\n", at);
+        const std::string line = book.substr(at, end - at);
+        if (line.size() > 1 && line.front() == '#' && line.back() == '#' && line != "#titolo#" && line != "#loc#" &&
+            line != "#tipo#" && line != "#angoli#" && line != "#note#" && line != "#origine#")
+            return true;
+        if (end == std::string::npos) break;
+        at = end + 2;
+    }
+    return false;
 }
 
 TEST(CutInputs, EveryConverterStaysSoundOnARecordingCutShort)
@@ -96,6 +118,9 @@ TEST(CutInputs, EveryConverterStaysSoundOnARecordingCutShort)
             if (fs::exists(book)) {
                 const std::string text = test::read_file(book);
                 EXPECT_TRUE(text.empty() || book_fault(text).empty()) << where << ": " << book_fault(text);
+                // A success closes a book with data.
+                const bool success = !outcome.boxes.empty() && icon_of(outcome.boxes.back()) == "info";
+                EXPECT_TRUE(!success || has_record(text)) << where << ": success over a book without data";
             }
         }
     }
