@@ -132,6 +132,10 @@ std::string check_golden_case(const std::filesystem::path& dir, const GoldenRun&
         out << "a failure escaped the converter: " << outcome.escaped << "\n";
         ok = false;
     }
+    if (outcome.busy_after) {
+        out << "the busy pointer is still shown\n";
+        ok = false;
+    }
     const std::vector<std::string> expected_boxes = lines_of(read_file(dir / "expected.boxes"));
     if (expected_boxes != outcome.boxes) {
         print_diff(out, "boxes", expected_boxes, outcome.boxes);
