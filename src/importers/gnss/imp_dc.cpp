@@ -38,7 +38,7 @@ private:
         const std::int32_t number = to_int32(val(trim(mid(line, 5, 4))));
         if (number == 0) {
             c.box("Nome stazione non valido.", trimble_dc::kTitle, Icon::Exclamation);
-            throw StopConversion{};
+            c.stop();
         }
         GnssBaseRecord& base = c.state.gnss_base_table.add(std::to_string(number));
         base.antenna_height = single_val(mid(line, 68, 10));

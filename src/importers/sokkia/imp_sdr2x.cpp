@@ -22,7 +22,7 @@
 // without one stops the conversion, a reading or vector without one is
 // "non_valido". Collect-then-write.
 #include "book/gnss.hpp"
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/geodesy.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
@@ -82,7 +82,7 @@ std::string station_name(Conversion& conv, std::string_view line, Column c)
     std::string name = whole_name(line, c);
     if (name.empty()) {
         conv.box(kInvalidName, kNameTitle, Icon::Exclamation);
-        throw StopConversion{};
+        conv.stop();
     }
     return name;
 }
