@@ -59,13 +59,14 @@ public:
     // Shows a box; a Yes/No answer is kept in state.msgbox_answer.
     int box(const std::string& text, const std::string& title, Icon icon, Buttons buttons = Buttons::Ok);
 
-    // How the conversion ends, set by the read step before it returns; the
-    // frame then ends the book as usual (trailer, nothing-found check).
-    // The input ended inside a record: `text` is shown under the failure
-    // title in place of the success box, on the command line too.
+    // The two other endings a read step may choose before it returns; the
+    // frame still ends the book as usual (trailer, nothing-found box).
+    // - The input ended inside a record: `text` is shown under the failure
+    //   title in place of the success box, on the command line too.
     void end_cut_short(std::string text) { cut_short_text_ = std::move(text); }
-    // The success box shows `text` in place of the converter's success text.
+    // - The success box shows `text` in place of the converter's success text.
     void end_with_success_text(std::string text) { success_text_ = std::move(text); }
+
     // Ends the conversion at once, after the converter showed its own
     // message: both files are closed, nothing more is written or shown.
     [[noreturn]] void stop();
