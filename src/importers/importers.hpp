@@ -74,7 +74,7 @@ void imp_gts512(ImportContext& ctx, const std::string& input_path);
 void imp_gts212(ImportContext& ctx, const std::string& input_path);
 void imp_gts3b(ImportContext& ctx, const std::string& input_path);
 
-// Pentax and Memotop (src/importers/pentax, src/importers/topcon)
+// Pentax and Memotop (src/importers/pentax, src/importers/memotop)
 void imp_r100_direct(ImportContext& ctx, const std::string& input_path);
 void imp_sqcx(ImportContext& ctx, const std::string& input_path);
 void imp_r100_file(ImportContext& ctx, const std::string& input_path);

@@ -6,7 +6,7 @@
 // reading, the stations at the end.
 #include <optional>
 
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
@@ -109,7 +109,7 @@ private:
 void imp_geodat400(ImportContext& ctx, const std::string& input_path)
 {
     CollectThenWrite frame(ctx.options, FailurePolicy::older("Geodat", kTitle), kTitle, {});
-    frame.book.header_written = true;
+    frame.spec.keep_header = true;
     frame.book.empty_station = StationTableOptions::EmptyStation::OwnWarning;
     frame.book.empty_station_text =
         "Il file Geodat contiene una stazione senza nessuna lettura. Verrà ignorata nell'importazione";

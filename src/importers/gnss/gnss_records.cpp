@@ -54,7 +54,7 @@ std::string station_name(Conversion& c, std::string_view line, Column column, Na
     std::string name = whole_name(line, column, width);
     if (name.empty()) {
         c.box("Nome stazione non valido.", title, Icon::Exclamation);
-        throw StopConversion{};
+        c.stop();
     }
     return name;
 }

@@ -2,7 +2,7 @@
 // data already stand in nearly the survey book's own lines, in sections led
 // by "[JOB]", "[TPS]", "[GPS]" and "[INT]". Each section is copied as it is
 // read.
-#include "book/converter.hpp"
+#include "book/frames.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"

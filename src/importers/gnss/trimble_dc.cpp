@@ -105,12 +105,12 @@ void TotalStationRecords::read_reading(StationTable& stations, const std::string
 CollectThenWrite frame(const ImportOptions& options, FailurePolicy failure, const TotalStationRecords& records)
 {
     CollectThenWrite f(options, std::move(failure), "Trimble Survey Controller", "Trimble Survey Controller");
-    f.book.nothing_found_title = "Importazione file Trimble dc";
+    f.spec.nothing_found_title = "Importazione file Trimble dc";
     f.book.empty_station = StationTableOptions::EmptyStation::OwnWarning;
     f.book.empty_station_text =
         "Il file Trimble contiene una stazione senza nessuna lettura. Verrà ignorata nell'importazione";
     f.before_writing = [&records](StationTableOptions& book) {
-        if (!records.job().empty()) book.note = records.job();
+        if (!records.job().empty()) book.header.note = records.job();
     };
     return f;
 }

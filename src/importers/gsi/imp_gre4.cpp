@@ -1,7 +1,7 @@
 // Leica (Wild) Gre(4), modified layout: GSI-8 lines read at fixed columns,
 // "01" a station (its name from column 8 to the end), "11" a measurement
 // whose instrument height decides the station's. Collected, then written.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/failure.hpp"
 #include "common/text.hpp"
 #include "importers/gsi/gsi_boxes.hpp"

@@ -2,7 +2,7 @@
 // opened by "*11", a station when the second word is 84, a measurement when
 // it is 21. The station note and the reading code come from the last 16
 // characters of the line, whatever word stands there. Collected, then written.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/failure.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"

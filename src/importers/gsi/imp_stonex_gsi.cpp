@@ -5,7 +5,7 @@
 // found by their index. Collected, then written.
 #include <optional>
 
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "importers/gsi/gsi_boxes.hpp"

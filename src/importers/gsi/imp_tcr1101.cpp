@@ -1,7 +1,7 @@
 // Leica TCR 1101, modified layout: GSI-8 lines read at fixed columns, opened
 // by a WI 11 word; a station when the second word is 84 (instrument height in
 // word 5), a measurement when it is 21. Collected, then written.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/failure.hpp"
 #include "common/text.hpp"
 #include "importers/gsi/gsi_boxes.hpp"

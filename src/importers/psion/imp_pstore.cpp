@@ -7,7 +7,7 @@
 //   "4"  a reading that also sets the current target height
 // Any other line is skipped. Values are stored as the file gives them.
 // Collect-then-write, with the header written before the input is read.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"
@@ -90,8 +90,8 @@ void run_pstore(ImportContext& ctx, const std::string& input_path, const PstoreL
 {
     CollectThenWrite frame(ctx.options, FailurePolicy::older(), kBookTitle, layout.note);
     frame.spec.success_title = layout.success_title;
-    frame.book.header_written = true;
-    frame.book.nothing_found_title = layout.nothing_found_title;
+    frame.spec.keep_header = true;
+    frame.spec.nothing_found_title = layout.nothing_found_title;
     frame.book.empty_station = StationTableOptions::EmptyStation::OwnWarning;
     frame.book.empty_station_text = layout.empty_station_warning;
     frame.book.all_left_out_is_nothing_found = true;

@@ -19,7 +19,7 @@
 // without one stops the conversion, a reading or vector without one is
 // "non_valido". Collect-then-write.
 #include "book/gnss.hpp"
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "importers/gnss/gnss_records.hpp"

@@ -15,7 +15,7 @@
 // Station and target names that hold a whole number other than 0 are written
 // as that number ("0012" gives "12"); any other name is written upper-cased.
 // Known-point names keep their text. Collect-then-write.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "book/survey_book.hpp"
 #include "common/text.hpp"
 
@@ -68,12 +68,12 @@ struct FrameTexts {
 inline CollectThenWrite collect_frame(const ImportOptions& options, const FrameTexts& t, const std::string& job)
 {
     CollectThenWrite frame(options, FailurePolicy::standard("SDR", t.title), t.book_title, "");
-    frame.book.nothing_found_title = t.nothing_found_title;
+    frame.spec.nothing_found_title = t.nothing_found_title;
     frame.book.empty_station = StationTableOptions::EmptyStation::OwnWarning;
     frame.book.empty_station_text = t.empty_station;
     frame.book.known_points = true;
     frame.before_writing = [&job, note = t.default_note](StationTableOptions& book) {
-        book.note = job.empty() ? std::string(note) : job;
+        book.header.note = job.empty() ? std::string(note) : job;
     };
     return frame;
 }

@@ -3,7 +3,7 @@
 // zenith) and "hd" (horizontal distance and height difference, reduced by the
 // heights) lines add a reading, opening a station whenever the station name
 // changes. The header is written first, the stations at the end.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"
@@ -73,7 +73,7 @@ void imp_elta_r45(ImportContext& ctx, const std::string& input_path)
 {
     CollectThenWrite frame(ctx.options, FailurePolicy::standard("Zeiss Elta", kTitle).malformed_only(),
                            "Importazione file Zeiss Elta", {});
-    frame.book.header_written = true;
+    frame.spec.keep_header = true;
     EltaReader reader;
     frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }

@@ -4,7 +4,7 @@
 // differs from the station opened last, and adds a reading when it names a
 // point; the reading's type/value blocks are stored and recomputed for the
 // survey type. The book is written at the end.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"

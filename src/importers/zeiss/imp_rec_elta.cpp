@@ -5,7 +5,7 @@
 // a label beginning with H) adds a reading, opening a station whenever the
 // station column changes. The header is written first, the stations at the
 // end.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"
@@ -90,7 +90,7 @@ void imp_rec_elta(ImportContext& ctx, const std::string& input_path)
     CollectThenWrite frame(ctx.options, FailurePolicy::standard("Zeiss Elta", "Importa file strumentale").malformed_only(),
                            "Importazione file Zeiss Elta", {});
     frame.spec.success_title = kTitle;
-    frame.book.header_written = true;
+    frame.spec.keep_header = true;
     RecEltaReader reader;
     frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }

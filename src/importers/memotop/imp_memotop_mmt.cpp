@@ -7,10 +7,11 @@
 // negative. Written as it is read: a station block or a reading line as
 // soon as its group is complete; a reading before the first station has no
 // block to stand in and is left out. A group broken by a wrong line, or cut
-// short by the end of the input, ends the book there with its trailer.
+// short by the end of the input, ends the book there with its trailer, and
+// the success box says so. A file without any station is nothing found.
 #include <array>
 
-#include "book/converter.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"
@@ -88,21 +89,11 @@ public:
                 body_line(line);
             }
         } catch (const BrokenGroup&) {
-            if (!header_written_) nothing_found();
-            write_trailer(c_.out);
-            if (!c_.ctx.command_line_mode()) c_.box(kBrokenGroup, kTitle, Icon::Information);
-            throw StopConversion{};
+            c_.end_with_success_text(kBrokenGroup);
         }
-        if (!header_written_) nothing_found();
     }
 
 private:
-    // No station: no book without data.
-    [[noreturn]] void nothing_found()
-    {
-        c_.box(kNothingFound, kTitle, Icon::Exclamation);
-        throw StopConversion{};
-    }
 
     bool job_line(std::string_view line)
     {
@@ -184,6 +175,7 @@ void imp_memotop_mmt(ImportContext& ctx, const std::string& input_path)
 {
     Streaming frame(FailurePolicy::standard("MMT", kEndOfInputTitle).end_of_input_only());
     frame.spec.success_title = kTitle;
+    frame.spec.nothing_found_title = kTitle;
     frame.run(ctx, input_path, [](Conversion& c) { MmtReader(c).read(); });
 }
 

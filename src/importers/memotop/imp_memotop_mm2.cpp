@@ -5,7 +5,9 @@
 // computed. The job record, when it is the first line, gives the header.
 // Stations and readings are written as they are read (a reading before the
 // first station has no block to stand in and is left out); known points are
-// gathered and, when the user agrees, written before the trailer.
+// gathered and, when the user agrees, written before the trailer. The
+// header goes out with the first station or known point: a file without
+// either is nothing found.
 //
 // A record whose field lacks its separator is given up there; what follows
 // the fields taken is tried as a record of its own. A station block is
@@ -13,7 +15,7 @@
 // readings after it stay under it.
 #include <vector>
 
-#include "book/converter.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "importers/importers.hpp"
@@ -87,10 +89,7 @@ public:
     void read()
     {
         std::string line;
-        if (!c_.in.next_line(line)) {
-            nothing_found();
-            return;
-        }
+        if (!c_.in.next_line(line)) return;
         const RecordMark* first = mark_of(line);
         std::string_view rest;  // what a broken job record leaves to be tried
         if (first && first->kind == Kind::Job) {
@@ -121,7 +120,7 @@ private:
     {
         if (header_written_) return;
         header_written_ = true;
-        write_header(c_.out, header_.title, header_.locality, header_.survey_type, header_.note);
+        write_header(c_.out, header_);
     }
 
     // Converts the records of one line: the first, and after a record given
@@ -198,14 +197,6 @@ private:
                 c_.out.line(item);
             }
         }
-        if (!header_written_) nothing_found();
-    }
-
-    // No book without data.
-    [[noreturn]] void nothing_found()
-    {
-        c_.box(kNothingFound, kTitle, Icon::Exclamation);
-        throw StopConversion{};
     }
 
     Conversion& c_;
@@ -221,6 +212,7 @@ void imp_memotop_mm2(ImportContext& ctx, const std::string& input_path)
 {
     Streaming frame(FailurePolicy::standard(kFormatWord, kEndOfInputTitle).end_of_input_only());
     frame.spec.success_title = kTitle;
+    frame.spec.nothing_found_title = kTitle;
     frame.run(ctx, input_path, [](Conversion& c) { Mm2Reader(c).read(); });
 }
 
