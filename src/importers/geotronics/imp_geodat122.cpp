@@ -10,7 +10,6 @@
 #include "common/routines.hpp"
 #include "common/text.hpp"
 #include "importers/geotronics/label_lines.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

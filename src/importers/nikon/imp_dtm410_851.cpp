@@ -12,7 +12,6 @@
 #include "book/station_table.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

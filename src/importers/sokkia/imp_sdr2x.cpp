@@ -26,7 +26,6 @@
 #include "common/geodesy.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/sokkia/sdr_common.hpp"
 
 namespace qrb {
