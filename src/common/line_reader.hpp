@@ -13,8 +13,9 @@ namespace qrb {
 
 class LineReader {
 public:
-    // Opens the file; a missing file fails with file not found (53), one that
-    // may not be read with a path/file access error (75).
+    // Opens the file; a missing file fails with file not found (53); one that
+    // may not be read, or anything but a regular file (a folder, a FIFO, a
+    // device), with a path/file access error (75), without waiting.
     explicit LineReader(const std::string& path);
     ~LineReader();
     LineReader(const LineReader&) = delete;

@@ -9,25 +9,12 @@
 namespace qrb {
 
 // gnss
-void imp_arvatec(ImportContext& ctx, const std::string& input_path);
-void imp_dc(ImportContext& ctx, const std::string& input_path);
-void imp_dc6(ImportContext& ctx, const std::string& input_path);
-void imp_lgo_baseline(ImportContext& ctx, const std::string& input_path);
 void imp_lgo_template(ImportContext& ctx, const std::string& input_path);
-void imp_pgp(ImportContext& ctx, const std::string& input_path);
 
 // gsi
-void imp_gif10(ImportContext& ctx, const std::string& input_path);
 void imp_gif10_12(ImportContext& ctx, const std::string& input_path);
 void imp_gre4(ImportContext& ctx, const std::string& input_path);
-void imp_gre_gif12(ImportContext& ctx, const std::string& input_path);
 void imp_gsi(ImportContext& ctx, const std::string& input_path);
-void imp_lw300(ImportContext& ctx, const std::string& input_path);
-void imp_stonex_gsi(ImportContext& ctx, const std::string& input_path);
-void imp_tca1100(ImportContext& ctx, const std::string& input_path);
-void imp_tca1100_tc1000(ImportContext& ctx, const std::string& input_path);
-void imp_tcr1101(ImportContext& ctx, const std::string& input_path);
-void imp_tcr_gsi(ImportContext& ctx, const std::string& input_path);
 
 // nikon
 void imp_dtm410(ImportContext& ctx, const std::string& input_path);

@@ -149,6 +149,7 @@ ImportOutcome run_import(const ImportRequest& request, WorkState& state)
         outcome.escaped = e.what();
     }
     outcome.boxes = ui.box_lines();
+    outcome.busy_after = ui.busy;
     return outcome;
 }
 

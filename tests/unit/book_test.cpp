@@ -294,8 +294,8 @@ TEST(FailureHandling, AnInputThatCannotBeReadIsReportedByEveryHandling)
     };
     for (const auto& [policy, box] : cases) {
         h.ui.boxes.clear();
-        // A folder opens, but cannot be read.
-        run_converter(ctx, h.dir.path().string(), test_spec(policy), read_test_format,
+        // A file that opens, but cannot be read: this process's memory at 0.
+        run_converter(ctx, "/proc/self/mem", test_spec(policy), read_test_format,
                       [](Conversion& c) {
                           write_trailer(c.out);
                           return true;

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include <sys/stat.h>
+
 #include "common/failure.hpp"
 #include "common/line_reader.hpp"
 #include "support/harness.hpp"
@@ -114,13 +116,24 @@ int failure_code(const std::function<void()>& f)
 
 TEST(LineReader, AReadErrorIsNoEnd)
 {
-    // A folder opens, but cannot be read.
-    test::TempDir dir;
-    LineReader in(dir.path().string());
+    // A regular file whose first read fails: this process's memory at
+    // address 0.
+    LineReader in("/proc/self/mem");
     EXPECT_EQ(failure_code([&] { in.at_end(); }), kDeviceIO);
-    LineReader lines(dir.path().string());
+    LineReader lines("/proc/self/mem");
     std::string line;
     EXPECT_EQ(failure_code([&] { lines.next_line(line); }), kDeviceIO);
+}
+
+TEST(LineReader, OnlyARegularFileOpens)
+{
+    // A folder, a FIFO without a writer and a device fail at once, before
+    // anything is read: a FIFO never blocks the conversion.
+    test::TempDir dir;
+    const std::string fifo = (dir / "fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {dir.path().string(), fifo, std::string("/dev/null")})
+        EXPECT_EQ(failure_code([&] { LineReader in(path); }), kPathFileAccess) << path;
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ void read_gre4(Conversion& c)
             // A measurement has no station to go to before the first one.
             if (stations.empty()) fail(kInvalidArgument);
             StationRecord& station = stations.back();
-            station.add_reading() = gsi::gsi8_fixed_reading(line, false);
+            station.add_reading() = gsi::gsi8_fixed_reading(line, false, gsi::HeldSingle::Quotient);
             // The instrument height as written: the last measurement decides.
             station.height = gsi::single_value(gsi::gsi8_data(line, 5));
         }

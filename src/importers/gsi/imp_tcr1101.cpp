@@ -31,7 +31,8 @@ void read_tcr1101(Conversion& c, const StationTableOptions& book)
             // A measurement has no station to go to before the first one.
             if (stations.empty()) fail(kInvalidArgument);
             // A reading is complete with its line: it goes to its book line at once.
-            finish_reading(stations.back(), gsi::gsi8_fixed_reading(line, true).view(), book, c.options.op_note);
+            finish_reading(stations.back(), gsi::gsi8_fixed_reading(line, true, gsi::HeldSingle::AsRead).view(), book,
+                           c.options.op_note);
         }
     }
 }

@@ -15,12 +15,7 @@ namespace qrb {
 
 namespace {
 
-// A column: first character and length, counted from the record kind at 1.
-struct Column {
-    long long first;
-    long long length;
-};
-
+// Columns count from the record kind at 1.
 struct PstoreLayout {
     // Station lines.
     Column station_name;
@@ -62,9 +57,6 @@ constexpr PstoreLayout kPstoreAbc{
     "Importazione file Psion PStore ABC",
 };
 
-std::string text_at(std::string_view line, Column c) { return trim(mid(line, c.first, c.length)); }
-float value_at(std::string_view line, Column c) { return single_val(mid(line, c.first, c.length)); }
-
 void read_pstore(Conversion& c, const PstoreLayout& layout)
 {
     // The survey type is "IZ" or, whatever else is chosen, "OD".
@@ -76,18 +68,18 @@ void read_pstore(Conversion& c, const PstoreLayout& layout)
         const std::string line = ltrim(raw);
         const char kind = line.empty() ? '\0' : line[0];
         if (kind == '2') {
-            stations.add(text_at(line, layout.station_name), value_at(line, layout.instrument_height),
-                         text_at(line, layout.station_note));
+            stations.add(column_trimmed(line, layout.station_name), column_single(line, layout.instrument_height),
+                         column_trimmed(line, layout.station_note));
         } else if (kind == '3' || kind == '4') {
-            if (kind == '4') target_height = value_at(line, layout.target_height);
+            if (kind == '4') target_height = column_single(line, layout.target_height);
             // A reading before the first station has no block to go to.
             if (stations.empty()) continue;
             Reading& r = stations.back().add_reading();
-            r.target = text_at(line, layout.point);
-            r.code = text_at(line, layout.code);
-            r.hz = value_at(line, layout.hz);
-            r.v = value_at(line, layout.v);
-            r.dist = value_at(line, layout.distance);
+            r.target = column_trimmed(line, layout.point);
+            r.code = column_trimmed(line, layout.code);
+            r.hz = column_single(line, layout.hz);
+            r.v = column_single(line, layout.v);
+            r.dist = column_single(line, layout.distance);
             r.target_height = target_height;
         }
     }
