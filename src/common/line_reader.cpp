@@ -96,12 +96,6 @@ bool LineReader::settle()
 
 bool LineReader::at_end() { return !settle(); }
 
-int LineReader::read_byte()
-{
-    if (!settle()) return -1;
-    return static_cast<unsigned char>(buffer_[pos_++]);
-}
-
 bool LineReader::next_line(std::string_view& line)
 {
     if (!settle()) return false;

@@ -30,8 +30,6 @@ public:
     // The next line as a view into the reader's buffer, valid until the next
     // call of any reading function; false at the end.
     bool next_line(std::string_view& line);
-    // The next byte, or -1 at the end.
-    int read_byte();
 
 private:
     // Unread input is in [pos_, len_); true when there is some.

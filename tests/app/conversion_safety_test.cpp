@@ -16,7 +16,7 @@
 #include "app/instrument_list.hpp"
 #include "book/failure_policy.hpp"
 #include "common/failure.hpp"
-#include "importers/importers.hpp"
+#include "importers/registry.hpp"
 #include "support/harness.hpp"
 
 namespace qrb {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/text.hpp"
-#include "importers/importers.hpp"
+#include "importers/registry.hpp"
 #include "support/golden_case.hpp"
 
 namespace qrb {

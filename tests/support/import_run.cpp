@@ -7,7 +7,7 @@
 #include "app/dispatch.hpp"
 #include "common/failure.hpp"
 #include "common/work_state.hpp"
-#include "importers/importers.hpp"
+#include "importers/registry.hpp"
 #include "support/scripted_ui.hpp"
 
 namespace qrb::test {

@@ -104,18 +104,6 @@ TEST(LineReader, ReadingPastTheEndAndMissingFile)
     }
 }
 
-TEST(LineReader, BytesEndAtTheEndOfFileMark)
-{
-    test::TempDir dir;
-    test::write_file(dir / "in.txt", "ab\x1A" "cd");
-    LineReader in((dir / "in.txt").string());
-    EXPECT_EQ(in.read_byte(), 'a');
-    EXPECT_EQ(in.read_byte(), 'b');
-    EXPECT_EQ(in.read_byte(), -1);
-    EXPECT_EQ(in.read_byte(), -1);
-    EXPECT_TRUE(in.at_end());
-}
-
 int failure_code(const std::function<void()>& f)
 {
     try {

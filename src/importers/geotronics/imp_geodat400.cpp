@@ -11,7 +11,6 @@
 #include "common/routines.hpp"
 #include "common/text.hpp"
 #include "importers/geotronics/label_lines.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

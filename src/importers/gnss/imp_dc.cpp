@@ -5,7 +5,6 @@
 #include "book/gnss.hpp"
 #include "importers/gnss/gnss_records.hpp"
 #include "importers/gnss/trimble_dc.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

@@ -5,7 +5,6 @@
 #include "book/frames.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

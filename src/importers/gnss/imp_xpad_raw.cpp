@@ -35,7 +35,6 @@
 #include "common/routines.hpp"
 #include "common/text.hpp"
 #include "importers/gnss/xpad_date.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

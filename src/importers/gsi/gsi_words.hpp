@@ -12,11 +12,9 @@
 namespace qrb::gsi {
 
 // Columns (1-based) of word k (from 1) on a line.
-constexpr long long gsi8_word_column(int k) { return 16LL * (k - 1) + 1; }
 constexpr long long gsi8_sign_column(int k) { return 16LL * (k - 1) + 7; }
 constexpr long long gsi8_data_column(int k) { return 16LL * (k - 1) + 8; }
 constexpr long long gsi16_word_column(int k) { return 24LL * (k - 1) + 2; }
-constexpr long long gsi16_sign_column(int k) { return 24LL * (k - 1) + 8; }
 constexpr long long gsi16_data_column(int k) { return 24LL * (k - 1) + 9; }
 
 // The data characters of word k at its fixed columns (what exists of them).

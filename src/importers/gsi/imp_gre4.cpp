@@ -6,7 +6,6 @@
 #include "common/text.hpp"
 #include "importers/gsi/gsi_boxes.hpp"
 #include "importers/gsi/gsi_words.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

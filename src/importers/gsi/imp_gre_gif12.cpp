@@ -6,7 +6,6 @@
 #include "common/failure.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

@@ -11,7 +11,6 @@
 #include "importers/gsi/gsi_boxes.hpp"
 #include "importers/gsi/gsi_words.hpp"
 #include "importers/gsi/known_point.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

@@ -14,7 +14,6 @@
 #include "common/routines.hpp"
 #include "common/text.hpp"
 #include "importers/gsi/gsi_boxes.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

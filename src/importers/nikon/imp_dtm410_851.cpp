@@ -12,7 +12,6 @@
 #include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

@@ -26,7 +26,6 @@
 #include "common/geodesy.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/rw5/rw5_records.hpp"
 
 namespace qrb {

@@ -13,7 +13,6 @@
 #include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/rw5/rw5_records.hpp"
 
 namespace qrb {

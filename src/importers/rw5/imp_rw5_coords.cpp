@@ -11,7 +11,6 @@
 // empty book.
 #include "book/frames.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/rw5/rw5_records.hpp"
 
 namespace qrb {

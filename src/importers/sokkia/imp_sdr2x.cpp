@@ -23,7 +23,6 @@
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "importers/gnss/gnss_records.hpp"
-#include "importers/importers.hpp"
 #include "importers/sokkia/sdr_common.hpp"
 
 namespace qrb {

@@ -9,7 +9,6 @@
 #include "book/frames.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/zeiss/station_runs.hpp"
 #include "importers/zeiss/type_blocks.hpp"
 

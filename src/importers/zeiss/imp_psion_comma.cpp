@@ -7,7 +7,6 @@
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/zeiss/station_runs.hpp"
 
 namespace qrb {

@@ -7,7 +7,6 @@
 #include "book/frames.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/zeiss/type_blocks.hpp"
 
 namespace qrb {
