@@ -224,6 +224,62 @@ TEST(MaskFormat, DigitsAndRounding)
     for (const auto& c : cases) EXPECT_EQ(format_with_mask(c.value, c.mask), c.expected) << c.value << " " << c.mask;
 }
 
+// Masks written by printf's exact expansion to 80 decimals, rounded by hand,
+// a half away from zero: a second opinion on the writing in one pass.
+std::string mask_reference(double value, int decimals, std::size_t min_int)
+{
+    char buf[512];
+    std::snprintf(buf, sizeof buf, "%.80f", std::fabs(value));
+    std::string all(buf);
+    all.erase(all.find('.'), 1);
+    const std::size_t kept = all.size() - 80 + static_cast<std::size_t>(decimals);
+    const bool up = all[kept] >= '5';
+    all.resize(kept);
+    std::size_t k = all.size();
+    while (up && k > 0 && all[k - 1] == '9') all[--k] = '0';
+    if (up) k == 0 ? all.insert(0, "1") : all.replace(k - 1, 1, 1, static_cast<char>(all[k - 1] + 1));
+    std::string whole = all.substr(0, all.size() - static_cast<std::size_t>(decimals));
+    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size() - 1));
+    if (whole == "0" && min_int == 0) whole.clear();
+    if (whole.size() < min_int) whole.insert(0, min_int - whole.size(), '0');
+    const std::string frac = decimals > 0 ? "." + all.substr(all.size() - static_cast<std::size_t>(decimals)) : "";
+    return (value < 0 ? "-" : "") + whole + frac;
+}
+
+// Every mask the converters use and the other forms: values as recorders give
+// them, scaled as the converters scale them, exact halves and their
+// neighbours, and values of every magnitude.
+TEST(MaskFormat, AgreesWithExactRounding)
+{
+    const struct {
+        const char* mask;
+        int decimals;
+        std::size_t min_int;
+    } masks[] = {{"0.000", 3, 1}, {"0.00000000", 8, 1}, {"#.00", 2, 0}, {"000", 0, 3}, {"#0.0", 1, 1}, {"#", 0, 0}};
+    std::uint64_t state = 7;
+    auto next = [&state] {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        return state >> 11;
+    };
+    for (int k = 0; k < 50000; ++k) {
+        const double scale = std::pow(10.0, static_cast<double>(next() % 10));
+        double value = static_cast<double>(next() % 100000000) / scale;
+        if (k % 4 == 1) {
+            const std::uint64_t odd = 2 * (next() % (k % 8 == 1 ? 100000 : 1ULL << 51)) + 1;
+            value = static_cast<double>(odd) / std::pow(2.0, static_cast<double>(next() % 10 + 1));
+        }
+        if (k % 4 == 2) value = std::bit_cast<double>((next() << 11) ^ next());
+        if (k % 5 == 0) value = std::nextafter(value, k % 2 ? 0.0 : 1e300);
+        if (!std::isfinite(value) || std::fabs(value) > 1e300) continue;
+        if (k % 3 == 0) value = -value;
+        for (const auto& m : masks)
+            ASSERT_EQ(format_with_mask(value, m.mask), mask_reference(value, m.decimals, m.min_int)) << value << " " << m.mask;
+    }
+    for (const double value : {99.5, 9.75, 0.9375, 999.9995, -0.5, 0.0, -0.0, 1e-300, 4.9e-324, 1.7976931348623157e308})
+        for (const auto& m : masks)
+            EXPECT_EQ(format_with_mask(value, m.mask), mask_reference(value, m.decimals, m.min_int)) << value << " " << m.mask;
+}
+
 }  // namespace
 }  // namespace qrb
 
