@@ -94,25 +94,15 @@ TEST(LineReader, ReadingPastTheEndAndMissingFile)
     EXPECT_EQ(test::failure_code([&] { LineReader missing((dir / "none.txt").string()); }), 53);
 }
 
-int failure_code(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const RunError& e) {
-        return e.code();
-    }
-    return 0;
-}
-
 TEST(LineReader, AReadErrorIsNoEnd)
 {
     // A regular file whose first read fails: this process's memory at
     // address 0.
     LineReader in("/proc/self/mem");
-    EXPECT_EQ(failure_code([&] { in.at_end(); }), kDeviceIO);
+    EXPECT_EQ(test::failure_code([&] { in.at_end(); }), kDeviceIO);
     LineReader lines("/proc/self/mem");
     std::string line;
-    EXPECT_EQ(failure_code([&] { lines.next_line(line); }), kDeviceIO);
+    EXPECT_EQ(test::failure_code([&] { lines.next_line(line); }), kDeviceIO);
 }
 
 TEST(LineReader, OnlyARegularFileOpens)
@@ -123,7 +113,7 @@ TEST(LineReader, OnlyARegularFileOpens)
     const std::string fifo = (dir / "fifo").string();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     for (const std::string& path : {dir.path().string(), fifo, std::string("/dev/null")})
-        EXPECT_EQ(failure_code([&] { LineReader in(path); }), kPathFileAccess) << path;
+        EXPECT_EQ(test::failure_code([&] { LineReader in(path); }), kPathFileAccess) << path;
 }
 
 }  // namespace
