@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include <sys/stat.h>
 
 #include "common/failure.hpp"
