@@ -67,7 +67,9 @@ struct Counter {
 // repeated, its last `tail` lines once. For formats that number their lines,
 // every line after the head gets its number in the recording (from 0) in
 // place of `line_number.width` characters from `line_number.column`, zero
-// padded to that width and longer when the number needs it.
+// padded to that width and longer when the number needs it, up to
+// `line_number.line` digits (beyond, the numbers start again from 0 with
+// that many digits, as a recorder's counter wraps).
 struct Recipe {
     std::size_t head = 0;
     std::size_t tail = 0;
@@ -85,7 +87,7 @@ std::size_t to_count(const std::string& word)
 }
 
 // The `bench` file: `head N`, `tail N`, `count LINE COLUMN WIDTH` and
-// `line-number COLUMN WIDTH` lines (lines and columns from 1, lines of the
+// `line-number COLUMN WIDTH [DIGITS]` lines (lines and columns from 1, lines of the
 // whole input) and, for a format of records on one line, `record-end BYTE`
 // (the byte's value) to cut the input into records instead of lines; `#`
 // starts a comment line. An empty file repeats the whole input.
@@ -111,8 +113,9 @@ Recipe read_recipe(const fs::path& file)
             (key == "head" ? recipe.head : recipe.tail) = values[0];
         else if (key == "count" && values.size() == 3 && values[0] > 0 && values[1] > 0)
             recipe.counters.push_back({values[0], values[1], values[2]});
-        else if (key == "line-number" && values.size() == 2 && values[0] > 0 && values[1] > 0)
-            recipe.line_number = Counter{0, values[0], values[1]};
+        else if (key == "line-number" && (values.size() == 2 || values.size() == 3) && values[0] > 0 &&
+                 values[1] > 0 && values[1] < 19 && (values.size() == 2 || (values[2] >= values[1] && values[2] < 19)))
+            recipe.line_number = Counter{values.size() == 3 ? values[2] : 18, values[0], values[1]};
         else if (key == "record-end" && values.size() == 1 && values[0] > 0 && values[0] < 256)
             recipe.record_end = static_cast<char>(values[0]);
         else
@@ -144,6 +147,13 @@ std::size_t content_length(const std::string& line)
     return line.find_first_of("\r\n") == std::string::npos ? line.size() : line.find_first_of("\r\n");
 }
 
+std::uint64_t power_of_ten(std::size_t digits)
+{
+    std::uint64_t value = 1;
+    for (std::size_t k = 0; k < digits; ++k) value *= 10;
+    return value;
+}
+
 // Writes the recording of at least `bytes` bytes grown from `input`; returns
 // an error text, or nothing.
 std::string write_recording(const fs::path& path, const std::string& input, const Recipe& recipe,
@@ -166,10 +176,13 @@ std::string write_recording(const fs::path& path, const std::string& input, cons
     std::uint64_t line_count = 0;
     auto put = [&](std::string text) {
         if (recipe.line_number && line_count >= recipe.head) {
-            const std::string number = std::to_string(line_count);
+            const std::size_t most = recipe.line_number->line;
+            const std::uint64_t wrap = power_of_ten(most);
+            const std::string number = std::to_string(line_count % wrap);
             const std::size_t width = recipe.line_number->width;
+            const std::size_t digits = line_count < wrap ? width : most;
             text.replace(recipe.line_number->column - 1, width,
-                         std::string(width - std::min(width, number.size()), '0') + number);
+                         std::string(digits - std::min(digits, number.size()), '0') + number);
         }
         out << text;
         written += text.size();
