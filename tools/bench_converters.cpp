@@ -4,7 +4,7 @@
 // its tail once) and converted with the case's options through the driver's
 // own road. Each size runs in a process of its own, so that each peak is its
 // own; the best processor time of three runs counts (one when it takes over
-// 30 seconds, more while they take less than a second together).
+// 30 seconds, more while they take less than two seconds together).
 //
 //   qrb-bench-converters [--only NAME,...] [--golden DIR] [--repeat N] [--limit SECONDS] [--list] [MB ...]
 //   qrb-bench-converters [--only NAME,...] [--golden DIR] --write DIR MB
@@ -46,7 +46,7 @@ constexpr double kMB = 1e6;
 constexpr double kRepeatBudgetSeconds = 30;
 // ...and short runs go on, up to kMostRuns, until they have taken this long:
 // the best of a few runs of milliseconds says little on a busy machine.
-constexpr double kShortRuns = 1;
+constexpr double kShortRuns = 2;
 constexpr int kMostRuns = 20;
 
 const char* const kUsage =
@@ -54,7 +54,7 @@ const char* const kUsage =
     "  MB         recording sizes, 2 20 by default\n"
     "  --only     these converters only (golden folder names)\n"
     "  --golden   the golden cases' folder, tests/golden of the source tree by default\n"
-    "  --repeat   runs per size, the best counts (3; more while they take under a second)\n"
+    "  --repeat   runs per size, the best counts (3; more while they take under two seconds)\n"
     "  --limit    seconds a size may take before it counts as timed out (600)\n"
     "  --list     lists the converters and the cases their recordings grow from\n"
     "  --write    only writes each converter's recording of the first size into DIR\n";
