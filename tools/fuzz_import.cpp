@@ -25,7 +25,7 @@
 
 #include "book/import_context.hpp"
 #include "common/work_state.hpp"
-#include "importers/importers.hpp"
+#include "importers/registry.hpp"
 #include "support/scripted_ui.hpp"
 
 namespace {

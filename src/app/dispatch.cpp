@@ -1,7 +1,7 @@
 #include "app/dispatch.hpp"
 
 #include "app/instrument_list.hpp"
-#include "importers/importers.hpp"
+#include "importers/registry.hpp"
 
 namespace qrb {
 

@@ -1,14 +1,12 @@
 #include "app/instrument_list.hpp"
 
-#include <array>
-
 namespace qrb {
 
 namespace {
 
 using Special = InstrumentEntry::Special;
 
-constexpr std::array<InstrumentEntry, 79> kInstruments{{
+constexpr InstrumentEntry kInstruments[] = {
     {"Foif RTS/OTS (prima serie)", "imp_rts_ots1", "foifnts.txt", true, Special::None},  // 0
     {"Foif RTS/OTS (seconda serie)", "imp_rts_ots2", "foifnts.txt", true, Special::None},  // 1
     {"Foif FieldGenius Controller (.raw)", "imp_fieldgenius", "foifraw.txt", true, Special::None},  // 2
@@ -88,7 +86,7 @@ constexpr std::array<InstrumentEntry, 79> kInstruments{{
     {"Stonex SurvCE estensione RW5", "imp_survce_rw5", "", true, Special::None},  // 76
     {"Navcom FieldGenius Controller (.raw)", "imp_fieldgenius", "", true, Special::None},  // 77
     {"PFCAD GPS Kit (file .PGP)", "imp_pgp", "", true, Special::None},  // 78
-}};
+};
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #pragma once
-// The instrument list: 79 entries in a fixed order. An entry's text is the key
-// of everything that depends on the user's choice.
+// The instrument list: its entries in a fixed order, never sorted; the setting
+// of the chosen entry stores its position. An entry's text is the key of
+// everything that depends on the user's choice.
 #include <span>
 #include <string_view>
 
@@ -16,7 +17,7 @@ struct InstrumentEntry {
     Special special;
 };
 
-// The 79 entries, position 0 first.
+// The entries, position 0 first.
 std::span<const InstrumentEntry> instrument_list();
 
 // The entry of that exact text, or nothing.

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "app/instrument_list.hpp"
 #include "common/failure.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
@@ -22,7 +23,11 @@ struct NumberSetting {
     int fallback;
 };
 
-constexpr NumberSetting kStrumento{"strumento", "2", 0, 78, 0};
+// The chosen list position: outside the list it is the first entry.
+NumberSetting list_position_setting()
+{
+    return {"strumento", "2", 0, static_cast<int>(instrument_list().size()) - 1, 0};
+}
 
 struct PositionSetting {
     NumberSetting setting;
@@ -94,7 +99,7 @@ StartupSettings load_startup_settings(SettingsStore& store, const StartupEnviron
     StartupSettings s;
     s.work_folder = store.get(kAppQuarel3D, kSectionGenerale, "lavori", env.program_folder);
 
-    int position = read_number(store, kStrumento);
+    int position = read_number(store, list_position_setting());
 
     const std::string tipo_dati = import_setting(store, "tipo_dati", "IZ");
     s.survey_od = tipo_dati == "OD";
@@ -125,7 +130,8 @@ StartupSettings load_startup_settings(SettingsStore& store, const StartupEnviron
 
 void save_on_unload(SettingsStore& store, int list_position, const ImportOptions& options)
 {
-    store.set(kAppQuarel3D, kSectionImport, std::string(kStrumento.key), stored_number_text(list_position));
+    store.set(kAppQuarel3D, kSectionImport, std::string(list_position_setting().key),
+              stored_number_text(list_position));
     if (options.tipo_iz) store.set(kAppQuarel3D, kSectionImport, "tipo_dati", "IZ");
     if (options.tipo_od) store.set(kAppQuarel3D, kSectionImport, "tipo_dati", "OD");
 }

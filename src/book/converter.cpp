@@ -3,40 +3,10 @@
 #include "book/skeleton.hpp"
 
 #include <optional>
-#include <utility>
 
 #include "common/failure.hpp"
 
 namespace qrb {
-
-Streaming::Streaming(FailurePolicy failure)
-{
-    spec.success_title = failure.title;
-    spec.failure = std::move(failure);
-    spec.collect_then_write = false;
-}
-
-void Streaming::run(ImportContext& ctx, const std::string& input_path, const ReadPhase& read,
-                    const OpenPhase& on_input_open) const
-{
-    run_converter(
-        ctx, input_path, spec,
-        [this, &read](Conversion& c) {
-            if (header) write_header(c.out, header->title, header->locality, header->survey_type, header->note);
-            read(c);
-        },
-        [this](Conversion& c) {
-            if (trailer) write_trailer(c.out);
-            return true;
-        },
-        on_input_open);
-}
-
-void end_without_records(Conversion& conv, const std::string& title, bool keep_header)
-{
-    if (!keep_header) conv.out.discard();
-    conv.box(kNothingFound, title, Icon::Exclamation);
-}
 
 int Conversion::box(const std::string& text, const std::string& title, Icon icon, Buttons buttons)
 {
@@ -45,6 +15,8 @@ int Conversion::box(const std::string& text, const std::string& title, Icon icon
     return answer;
 }
 
+void Conversion::stop() { throw StopConversion{}; }
+
 namespace {
 
 // Shows the box of a failure by the converter's policy.
@@ -52,10 +24,6 @@ void report(Ui& ui, const FailurePolicy& policy, const RunError& e)
 {
     using Style = FailurePolicy::Style;
     switch (policy.style) {
-    case Style::Resuming:
-        // An input that cannot be read is reported all the same.
-        if (e.code() != kDeviceIO && e.code() != kPathFileAccess) return;
-        break;
     case Style::Older:
         ui.message_box(older_text(e.code(), e.description()), kOlderTitle, Icon::Exclamation);
         return;
@@ -103,29 +71,26 @@ void run_converter(ImportContext& ctx, const std::string& input_path, const Conv
         out.emplace(*output, spec.book_at_end ? BookWriter::Open::AtClose : BookWriter::Open::AtStart);
         conv.emplace(ctx, *in, *out, spec);
 
-        bool cut_short = false;
         try {
             read(*conv);
         } catch (const RunError& e) {
-            if (e.code() != kPastEndOfInput || !spec.collect_then_write ||
-                spec.failure.style == FailurePolicy::Style::Resuming)
-                throw;
-            cut_short = true;  // write what was collected completely
+            if (e.code() != kPastEndOfInput || !spec.collect_then_write) throw;
+            conv->end_cut_short(kSomeErrors);  // write what was collected completely
         }
-        const bool written = finish(*conv);
-        // A book that holds nothing but its header and trailer is no success.
-        if (written && !out->has_records()) {
-            end_without_records(*conv, spec.success_title);
-            out->close();
+        // A book that holds nothing but its header and trailer is no success:
+        // it is emptied (or keeps the header written before reading).
+        const bool found = finish(*conv) && out->has_records();
+        if (!found && !spec.keep_header) out->discard();
+        out->close();
+        if (!found) {
+            conv->box(kNothingFound, spec.nothing_found_title, Icon::Exclamation);
             return;
         }
-        out->close();
-        if (!written) return;
-        if (cut_short) {
-            ctx.ui.message_box(kSomeErrors, spec.failure.title.empty() ? kOlderTitle : spec.failure.title,
+        if (const std::optional<std::string>& warning = conv->cut_short_text()) {
+            ctx.ui.message_box(*warning, spec.failure.title.empty() ? kOlderTitle : spec.failure.title,
                                Icon::Exclamation);
         } else if (!ctx.command_line_mode()) {
-            ctx.ui.message_box(spec.success_text, spec.success_title, Icon::Information);
+            ctx.ui.message_box(conv->success_text(), spec.success_title, Icon::Information);
         }
     } catch (const StopConversion&) {
     } catch (const RunError& e) {

@@ -1,15 +1,16 @@
 #pragma once
-// What a converter's read step is given, and the frame of a converter that
-// writes the book as it reads. The frame of a converter that collects first
-// and writes at the end is CollectThenWrite (book/station_table.hpp).
+// What a converter's read step is given. The two frames that run a read step
+// (Streaming, CollectThenWrite) are in book/frames.hpp.
 //
 // Both frames follow one skeleton (book/skeleton.hpp): open the input, busy
 // pointer, empty every table, choose the output, read, write the end, the
-// success box, and one exit that closes both files and restores the
-// pointer. Failures are handled by the converter's FailurePolicy.
+// nothing-found or success box, and one exit that closes both files and
+// restores the pointer. Failures are handled by the converter's
+// FailurePolicy.
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "book/failure_policy.hpp"
 #include "book/import_context.hpp"
@@ -26,6 +27,13 @@ struct ConverterSpec {
     bool collect_then_write = true;
     std::string success_text = kImportedOk;
     std::string success_title;
+    // A book that ends without any record gives "File non valido,
+    // importazione fallita." under this title, and no success box.
+    std::string nothing_found_title;
+    // A header written before any record (by the read step, or by the
+    // streaming frame) stays in a book that ends without records; a
+    // collect-then-write frame then writes no header of its own.
+    bool keep_header = false;
     // The chosen book is written only when the conversion ends: a failure
     // before then leaves an existing file as it was.
     bool book_at_end = false;
@@ -50,45 +58,31 @@ public:
 
     // Shows a box; a Yes/No answer is kept in state.msgbox_answer.
     int box(const std::string& text, const std::string& title, Icon icon, Buttons buttons = Buttons::Ok);
-};
 
-// The nothing-found end of a book that holds no record: the book emptied (or
-// left with the header a converter wrote before reading, when
-// `keep_header`), then "File non valido, importazione fallita." under
-// `title`. The skeleton does this after any end that wrote no record.
-void end_without_records(Conversion& conv, const std::string& title, bool keep_header = false);
+    // The two other endings a read step may choose before it returns; the
+    // frame still ends the book as usual (trailer, nothing-found box).
+    // - The input ended inside a record: `text` is shown under the failure
+    //   title in place of the success box, on the command line too.
+    void end_cut_short(std::string text) { cut_short_text_ = std::move(text); }
+    // - The success box shows `text` in place of the converter's success text.
+    void end_with_success_text(std::string text) { success_text_ = std::move(text); }
+
+    // Ends the conversion at once, after the converter showed its own
+    // message: both files are closed, nothing more is written or shown.
+    [[noreturn]] void stop();
+
+    const std::optional<std::string>& cut_short_text() const { return cut_short_text_; }
+    const std::string& success_text() const { return success_text_ ? *success_text_ : spec.success_text; }
+
+private:
+    std::optional<std::string> cut_short_text_;
+    std::optional<std::string> success_text_;
+};
 
 // Reads the input (and, in streaming converters, writes as it goes).
 using ReadPhase = std::function<void(Conversion&)>;
 // Runs right after the input is opened, before the busy pointer and the
 // output choice (there is no output yet).
 using OpenPhase = std::function<void(ImportContext&, LineReader&)>;
-
-// The five header lines of a book.
-struct BookHeader {
-    std::string title;
-    std::string locality = "Nessuna";
-    std::string survey_type;
-    std::string note;
-};
-
-// The frame of a converter that writes the book as it reads: the header
-// (when given here; otherwise the read step writes it), the read step, the
-// trailer at the normal end (unless `trailer` is off), then the success box.
-// What was written before a failure stays in the output.
-struct Streaming {
-    // The failure handling; its title is also the success box's title.
-    explicit Streaming(FailurePolicy failure);
-    void run(ImportContext& ctx, const std::string& input_path, const ReadPhase& read,
-             const OpenPhase& on_input_open = {}) const;
-
-    ConverterSpec spec;
-    std::optional<BookHeader> header;
-    bool trailer = true;
-};
-
-// Ends a conversion at once from inside a step, after the converter showed
-// its own message: both files are closed, nothing more is written or shown.
-struct StopConversion {};
 
 }  // namespace qrb

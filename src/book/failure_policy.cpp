@@ -66,14 +66,6 @@ FailurePolicy FailurePolicy::short_with_end_of_input(std::string title)
     return p;
 }
 
-FailurePolicy FailurePolicy::resuming()
-{
-    FailurePolicy p;
-    p.style = Style::Resuming;
-    p.end_of_input = p.malformed = p.subscript = false;
-    return p;
-}
-
 std::string malformed_text(const FailurePolicy& policy)
 {
     const std::string& word = policy.malformed_format_name.empty() ? policy.format_name : policy.malformed_format_name;

@@ -14,9 +14,6 @@ struct FailurePolicy {
         // A missing input ends silently; "Errore codice" for the rest; with
         // end_of_input, reading past the end has its own box.
         Short,
-        // Reading past the end belongs to the converter's reading; any other
-        // failure ends the conversion without a message.
-        Resuming,
     };
 
     Style style = Style::Standard;
@@ -45,7 +42,6 @@ struct FailurePolicy {
     static FailurePolicy older(std::string format_name = {}, std::string title = {});
     static FailurePolicy short_form(std::string title = {});
     static FailurePolicy short_with_end_of_input(std::string title);
-    static FailurePolicy resuming();
 };
 
 // The texts of the boxes (UTF-8).

@@ -1,6 +1,6 @@
 #pragma once
 // The skeleton both frames run. Internal to the book layer (and its tests):
-// converters use Streaming or CollectThenWrite.
+// converters use Streaming or CollectThenWrite (book/frames.hpp).
 #include <functional>
 #include <string>
 
@@ -8,9 +8,12 @@
 
 namespace qrb {
 
-// Writes the end of the book; returns false when nothing was written (the
-// nothing-found box was shown), so that no success box follows.
+// Writes the end of the book; returns false when nothing was found (the
+// nothing-found end follows, as for a book without records).
 using FinishPhase = std::function<bool(Conversion&)>;
+
+// Thrown by Conversion::stop(): the conversion ends at once.
+struct StopConversion {};
 
 void run_converter(ImportContext& ctx, const std::string& input_path, const ConverterSpec& spec,
                    const ReadPhase& read, const FinishPhase& finish, const OpenPhase& on_input_open = {});

@@ -1,7 +1,6 @@
 #include "book/station_table.hpp"
 
 #include "book/extra_tags.hpp"
-#include "book/skeleton.hpp"
 
 #include "common/failure.hpp"
 #include "common/number.hpp"
@@ -118,17 +117,12 @@ bool all_left_out(const WorkState& state, const StationTableOptions& options)
 bool write_station_table(Conversion& conv, const StationTableOptions& options)
 {
     WorkState& state = conv.state;
-    if (nothing_found(state, options)) {
-        end_without_records(conv, options.nothing_found_title, options.header_written);
-        return false;
-    }
+    if (nothing_found(state, options)) return false;
     if (options.all_left_out_is_nothing_found && all_left_out(state, options)) {
         for (const StationRecord& station : state.station_table) report_left_out(conv, station, options);
-        conv.box(kNothingFound, options.nothing_found_title, Icon::Exclamation);
         return false;
     }
-    if (!options.header_written)
-        write_header(conv.out, options.title, options.locality, options.survey_type, options.note);
+    if (!conv.spec.keep_header) write_header(conv.out, options.header);
     if (options.write_gnss_bases) options.write_gnss_bases(conv);
 
     for (const StationRecord& station : state.station_table) {
@@ -153,10 +147,7 @@ bool write_station_table(Conversion& conv, const StationTableOptions& options)
     }
     // Every station without readings, every base without vectors: nothing
     // was found after all.
-    if (!conv.out.has_records()) {
-        end_without_records(conv, options.nothing_found_title, options.header_written);
-        return false;
-    }
+    if (!conv.out.has_records()) return false;
     if (options.origin_line.empty()) {
         write_trailer(conv.out);
     } else {
@@ -164,31 +155,6 @@ bool write_station_table(Conversion& conv, const StationTableOptions& options)
         conv.out.line(options.origin_line);
     }
     return true;
-}
-
-CollectThenWrite::CollectThenWrite(const ImportOptions& options, FailurePolicy failure, std::string book_title,
-                                   std::string note)
-{
-    spec.success_title = failure.title;
-    spec.failure = std::move(failure);
-    book.nothing_found_title = book_title;
-    book.title = std::move(book_title);
-    book.survey_type = survey_type(options);
-    book.note = std::move(note);
-}
-
-void CollectThenWrite::run(ImportContext& ctx, const std::string& input_path, const ReadPhase& read,
-                           const OpenPhase& on_input_open) const
-{
-    run_converter(
-        ctx, input_path, spec, read,
-        [this](Conversion& c) {
-            if (!before_writing) return write_station_table(c, book);
-            StationTableOptions learnt = book;
-            before_writing(learnt);
-            return write_station_table(c, learnt);
-        },
-        on_input_open);
 }
 
 }  // namespace qrb

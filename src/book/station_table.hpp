@@ -12,12 +12,7 @@ namespace qrb {
 struct ExtraTags;
 
 struct StationTableOptions {
-    // Header values (survey-book text).
-    std::string title;
-    std::string locality = "Nessuna";
-    std::string survey_type;
-    std::string note;
-    bool header_written = false;  // the converter wrote the header before reading
+    BookHeader header;  // survey-book text
 
     // What counts as nothing found.
     enum class NothingFound {
@@ -29,7 +24,6 @@ struct StationTableOptions {
     NothingFound nothing_found = NothingFound::Stations;
     // What else a converter counts as found (its own lists, for example).
     std::function<bool(const WorkState&)> found_elsewhere;
-    std::string nothing_found_title;  // the box title (UTF-8)
 
     // Field 6 of a reading line from the reading's code or its note; field 7
     // by op_note, always the upper-cased field 6, always "NN", or the code as
@@ -68,27 +62,9 @@ struct StationTableOptions {
     const ExtraTags* extra_tags = nullptr;
 };
 
-// Writes the book; returns false (after the nothing-found box, with the
-// output left empty) when nothing was collected.
+// Writes the book; returns false when nothing was found (no trailer is
+// written: the frame ends with the nothing-found box).
 bool write_station_table(Conversion& conv, const StationTableOptions& options);
-
-// The frame of a collect-then-write converter: the read step fills the
-// tables, then the book is written by write_station_table. Given: the
-// failure handling, whose title is also the success title; the book's title,
-// also the title of the nothing-found box; the survey type of the window's
-// options; the note. The rest of `spec` and `book` can be changed before
-// run().
-struct CollectThenWrite {
-    CollectThenWrite(const ImportOptions& options, FailurePolicy failure, std::string book_title, std::string note);
-    void run(ImportContext& ctx, const std::string& input_path, const ReadPhase& read,
-             const OpenPhase& on_input_open = {}) const;
-
-    ConverterSpec spec;
-    StationTableOptions book;
-    // Header values learnt while reading (a job name, for example): called
-    // with a copy of `book` right before it is written.
-    std::function<void(StationTableOptions&)> before_writing;
-};
 
 // Adds a reading to the station as its book line, for a converter that never
 // changes a reading once its line is read: the book is the same, the station

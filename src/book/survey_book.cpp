@@ -148,6 +148,11 @@ void write_header(BookWriter& out, std::string_view title, std::string_view loca
     out.value(note);
 }
 
+void write_header(BookWriter& out, const BookHeader& header)
+{
+    write_header(out, header.title, header.locality, header.survey_type, header.note);
+}
+
 void write_trailer(BookWriter& out)
 {
     out.tag("#origine#");

@@ -69,9 +69,18 @@ private:
     std::string line_;
 };
 
+// The values of the header's five tags ("#angoli#" is always "CENT").
+struct BookHeader {
+    std::string title;
+    std::string locality = "Nessuna";
+    std::string survey_type;
+    std::string note;
+};
+
 // Header: five tags, each with its value line.
 void write_header(BookWriter& out, std::string_view title, std::string_view locality, std::string_view survey_type,
                   std::string_view note);
+void write_header(BookWriter& out, const BookHeader& header);
 // Trailer: "#origine#" and "0|0|0|".
 void write_trailer(BookWriter& out);
 

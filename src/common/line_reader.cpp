@@ -4,14 +4,26 @@
 #include <cerrno>
 #include <cstring>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "common/failure.hpp"
 
 namespace qrb {
 
 LineReader::LineReader(const std::string& path) : buffer_(1 << 16)
 {
-    file_ = std::fopen(path.c_str(), "rb");
-    if (!file_) fail(errno == EACCES || errno == EPERM ? kPathFileAccess : kFileNotFound);
+    // Opened without waiting, so that a FIFO or a device never blocks here;
+    // only a regular file is a recording.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) fail(errno == EACCES || errno == EPERM ? kPathFileAccess : kFileNotFound);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, 0) != 0 ||
+        !(file_ = ::fdopen(fd, "rb"))) {
+        ::close(fd);
+        fail(kPathFileAccess);
+    }
 }
 
 LineReader::~LineReader()
@@ -83,12 +95,6 @@ bool LineReader::settle()
 }
 
 bool LineReader::at_end() { return !settle(); }
-
-int LineReader::read_byte()
-{
-    if (!settle()) return -1;
-    return static_cast<unsigned char>(buffer_[pos_++]);
-}
 
 bool LineReader::next_line(std::string_view& line)
 {

@@ -13,8 +13,9 @@ namespace qrb {
 
 class LineReader {
 public:
-    // Opens the file; a missing file fails with file not found (53), one that
-    // may not be read with a path/file access error (75).
+    // Opens the file; a missing file fails with file not found (53); one that
+    // may not be read, or anything but a regular file (a folder, a FIFO, a
+    // device), with a path/file access error (75), without waiting.
     explicit LineReader(const std::string& path);
     ~LineReader();
     LineReader(const LineReader&) = delete;
@@ -29,8 +30,6 @@ public:
     // The next line as a view into the reader's buffer, valid until the next
     // call of any reading function; false at the end.
     bool next_line(std::string_view& line);
-    // The next byte, or -1 at the end.
-    int read_byte();
 
 private:
     // Unread input is in [pos_, len_); true when there is some.

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "common/failure.hpp"
+#include "common/text.hpp"
 
 namespace qrb {
 
@@ -45,6 +46,10 @@ inline float to_single(double value)
 // The number of a text stored in a single-precision variable: val, then
 // to_single.
 inline float single_val(std::string_view text) { return to_single(val(text)); }
+// The number of a field at fixed columns, read as val reads it; stored in a
+// single-precision variable.
+inline double column_value(std::string_view line, Column c) { return val(column_view(line, c)); }
+inline float column_single(std::string_view line, Column c) { return to_single(column_value(line, c)); }
 // A value stored in a double-precision variable: a result that left the
 // double range (infinite or not a number) fails with overflow (6).
 double to_double(double value);

@@ -1,10 +1,8 @@
 #include "common/routines.hpp"
 
 #include <filesystem>
-#include <fstream>
 
 #include "common/failure.hpp"
-#include "common/line_reader.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "platform/shell.hpp"
@@ -90,37 +88,6 @@ std::string format_padded(double value, std::string_view mask, int width)
     std::string out = replace_all(format_with_mask(value, mask), ",", ".");
     if (width > 0 && out.size() < static_cast<std::size_t>(width)) out.append(static_cast<std::size_t>(width) - out.size(), ' ');
     return out;
-}
-
-bool find_in_string_array(const std::vector<std::string>& list, std::string_view text)
-{
-    for (std::size_t k = 1; k < list.size(); ++k)
-        if (equal_ignore_case(list[k], text)) return true;
-    return false;
-}
-
-void join_lines_at_marker(WorkState& state, const std::string& path, std::string_view marker)
-{
-    const std::string tmp = path_in(state.results_folder, "_tmp.dat");
-    {
-        LineReader in(path);
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) fail(kPathFileAccess);
-        std::string record;
-        std::string line;
-        while (in.next_line(line)) {
-            if (line == marker) {
-                out << record << "\r\n";
-                record.clear();
-            } else {
-                record += line;
-            }
-        }
-    }
-    std::error_code ec;
-    std::filesystem::remove(path, ec);
-    std::filesystem::rename(tmp, path, ec);
-    if (ec) fail(kPathFileAccess);
 }
 
 void shell_open(Shell& shell, const std::string& target) { (void)shell.open(target); }

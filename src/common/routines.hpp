@@ -2,10 +2,8 @@
 // Text routines shared by the converters.
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "common/short_list.hpp"
-#include "common/work_state.hpp"
 
 namespace qrb {
 
@@ -52,14 +50,6 @@ std::string_view leading_zero_view(std::string_view text, std::string& scratch);
 // A value formatted with a mask, "," replaced by ".", padded with blanks on
 // the right up to `width` (0: no padding).
 std::string format_padded(double value, std::string_view mask, int width);
-
-// True when an element from position 1 on equals `text` without regard to case.
-bool find_in_string_array(const std::vector<std::string>& list, std::string_view text);
-
-// Rewrites the file as records: the lines between two marker lines are
-// joined into one line; the text after the last marker is dropped. Works
-// through "_tmp.dat" in the results folder.
-void join_lines_at_marker(WorkState& state, const std::string& path, std::string_view marker);
 
 // Opens a document, folder or link in the shell; failures are ignored.
 void shell_open(Shell& shell, const std::string& target);

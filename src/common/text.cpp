@@ -67,20 +67,28 @@ std::string_view mid_view(std::string_view s, long long start, long long length)
 
 std::string mid(std::string_view s, long long start, long long length) { return std::string(mid_view(s, start, length)); }
 
-std::string mid(std::string_view s, long long start)
+namespace {
+
+// From 1-based `start` to the end, as a view into `s`.
+std::string_view tail_view(std::string_view s, long long start)
 {
     if (start < 1) fail(kInvalidArgument);
     const auto from = static_cast<std::size_t>(start - 1);
-    if (from >= s.size()) return {};
-    return std::string(s.substr(from));
+    return from >= s.size() ? std::string_view() : s.substr(from);
 }
 
-std::string column_text(std::string_view line, Column c)
+}  // namespace
+
+std::string mid(std::string_view s, long long start) { return std::string(tail_view(s, start)); }
+
+std::string_view column_view(std::string_view line, Column c)
 {
-    return c.length == 0 ? mid(line, c.start) : mid(line, c.start, c.length);
+    return c.length == 0 ? tail_view(line, c.start) : mid_view(line, c.start, c.length);
 }
 
-std::string column_trimmed(std::string_view line, Column c) { return trim(column_text(line, c)); }
+std::string column_text(std::string_view line, Column c) { return std::string(column_view(line, c)); }
+
+std::string column_trimmed(std::string_view line, Column c) { return trim(column_view(line, c)); }
 
 std::string left(std::string_view s, long long length)
 {

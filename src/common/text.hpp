@@ -28,6 +28,7 @@ struct Column {
     long long start;
     long long length = 0;
 };
+std::string_view column_view(std::string_view line, Column c);
 std::string column_text(std::string_view line, Column c);
 // The same, trimmed of blanks.
 std::string column_trimmed(std::string_view line, Column c);

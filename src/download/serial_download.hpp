@@ -86,7 +86,6 @@ private:
     void append_received_chunk(std::string chunk);
     void check_end();
     void after_event();
-    void end_receiving();
     void finish();
     void stop_port_and_timers();
     void closing_steps();

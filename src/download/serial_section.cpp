@@ -15,11 +15,6 @@ void SerialSection::load_commands(const std::string& file_name)
     leggi_comandi(env_.ui, env_.program_folder, file_name, commands_);
 }
 
-std::optional<std::string> SerialSection::command_description(int list_position) const
-{
-    return commands_.description_at(list_position);
-}
-
 void SerialSection::show_settings_panel()
 {
     env_.window.show_panel(Panel::Config);

@@ -44,9 +44,6 @@ public:
 
     // Loads the command file of the selected list entry (name without folder).
     void load_commands(const std::string& file_name);
-    // The description to show for the command box: the chosen list position's,
-    // or nothing when no command stands there.
-    std::optional<std::string> command_description(int list_position) const;
 
     // "C&onfigura parametri".
     void show_settings_panel();

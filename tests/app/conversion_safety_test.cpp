@@ -16,7 +16,7 @@
 #include "app/instrument_list.hpp"
 #include "book/failure_policy.hpp"
 #include "common/failure.hpp"
-#include "importers/importers.hpp"
+#include "importers/registry.hpp"
 #include "support/harness.hpp"
 
 namespace qrb {
@@ -173,19 +173,19 @@ TEST(ConversionSafety, NoSuccessOverABookWithoutRecords)
     }
 }
 
-TEST(ConversionSafety, AFolderAsInputIsAReadError)
+TEST(ConversionSafety, AFolderAsInputIsAnAccessErrorThatLeavesTheBook)
 {
     test::TempDir dir;
+    const std::string book = "#titolo#\r\nlibretto di prima\r\n";
     for (const Named& c : built_converters()) {
         SCOPED_TRACE(c.name);
+        write_file(dir / "out.qrb", book);
         const Outcome o = convert(c.fn, dir.path().string(), (dir / "out.qrb").string());
-        ASSERT_FALSE(o.boxes.empty());
-        const test::BoxRecord& last = o.boxes.back();
-        EXPECT_EQ(last.icon, Icon::Exclamation);
-        EXPECT_NE(last.text.find("57"), std::string::npos) << shown(o);
-        EXPECT_NE(last.text.find(error_description(kDeviceIO)), std::string::npos) << shown(o);
-        EXPECT_FALSE(success_shown(o)) << shown(o);
-        EXPECT_FALSE(has_record(read_file(dir / "out.qrb")));
+        ASSERT_EQ(o.boxes.size(), 1u) << shown(o);
+        EXPECT_EQ(o.boxes.back().icon, Icon::Exclamation);
+        EXPECT_NE(o.boxes.back().text.find("75"), std::string::npos) << shown(o);
+        EXPECT_NE(o.boxes.back().text.find(error_description(kPathFileAccess)), std::string::npos) << shown(o);
+        EXPECT_EQ(read_file(dir / "out.qrb"), book);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/text.hpp"
+#include "importers/registry.hpp"
 #include "support/golden_case.hpp"
 
 namespace qrb {
@@ -15,6 +16,15 @@ namespace {
 namespace fs = std::filesystem;
 
 std::vector<fs::path> golden_cases() { return test::golden_cases(QRB_GOLDEN_CASES); }
+
+// The rules below reach every converter only through its golden cases.
+TEST(GoldenCases, EveryRegisteredConverterHasSome)
+{
+    for (const RegisteredConverter& c : registered_converters()) {
+        const fs::path folder = fs::path(QRB_GOLDEN_CASES) / std::string(c.name);
+        EXPECT_TRUE(fs::is_directory(folder) && !fs::is_empty(folder)) << c.name << ": no golden case in " << folder;
+    }
+}
 
 // Every case gives its book and boxes also on the work state that all the
 // cases before it (of every converter, forwards and then backwards) have used,

@@ -25,7 +25,7 @@ TEST(SelectionView, LabelsAndGsiOption)
     EXPECT_EQ(v.lab_num, "79");
     EXPECT_FALSE(selection_view(5).show_op_gen);  // same converter, no option shown
     EXPECT_EQ(selection_view(-1).tipo, "");
-    EXPECT_EQ(selection_view(79).tipo, "");
+    EXPECT_EQ(selection_view(static_cast<int>(instrument_list().size())).tipo, "");
 }
 
 struct SelectionFixture : ::testing::Test {

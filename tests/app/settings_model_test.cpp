@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/instrument_list.hpp"
 #include "app/settings_model.hpp"
 #include "support/fakes.hpp"
 
@@ -60,10 +61,13 @@ TEST(SettingsModel, StoredNumbers)
 
 TEST(SettingsModel, ListPosition)
 {
+    const int last = static_cast<int>(instrument_list().size()) - 1;
+    const std::string past_end = std::to_string(last + 1), at_end = std::to_string(last);
     const struct {
         const char* stored;
         int position;
-    } cases[] = {{"1", 2}, {"0", 0}, {"-1", 0}, {"79", 0}, {"abc", 0}, {"78", 78}, {" 48", 48}, {"70000", 0}};
+    } cases[] = {{"1", 2},   {"0", 0},     {"-1", 0},      {past_end.c_str(), 0}, {at_end.c_str(), last},
+                 {"abc", 0}, {" 48", 48}, {"70000", 0}};
     for (const auto& c : cases) {
         MemorySettings store;
         store.import("strumento", c.stored);

@@ -22,7 +22,7 @@ TEST_F(MainWindowTest, StartsWithNoSettings)
     EXPECT_EQ(text_of(w.pan_config->title()), "Configurazione parametri di comunicazione :");
     EXPECT_EQ(text_of(w.frame_lett->title()), "Lettura da registratore :");
 
-    ASSERT_EQ(w.list_reg->count(), 79);
+    ASSERT_EQ(w.list_reg->count(), static_cast<int>(instrument_list().size()));
     EXPECT_EQ(text_of(w.list_reg->item(0)->text()), "Foif RTS/OTS (prima serie)");
     EXPECT_EQ(text_of(w.list_reg->item(78)->text()), "PFCAD GPS Kit (file .PGP)");
     EXPECT_EQ(w.list_reg->currentRow(), 2);
@@ -149,7 +149,7 @@ TEST_F(MainWindowTest, FailureWhileLoadingIsReported)
     window->show();
     window->form_load();
     EXPECT_EQ(ui.box_lines(), V{"box|excl|Errore su load form|Errore codice  6 : Overflow|ok"});
-    EXPECT_EQ(window->list_reg->count(), 79);
+    EXPECT_EQ(window->list_reg->count(), static_cast<int>(instrument_list().size()));
 
     ui.boxes.clear();
     window = std::make_unique<MainWindow>(ui, shell, settings, StartupEnvironment{program_folder(), "", ""});

@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -99,6 +100,23 @@ TEST(QtUi, MessageBoxIconsButtonsAndAnswers)
     SeenBox seen;
     box_pressing(Buttons::YesNo, Icon::Question, QMessageBox::Yes, seen);
     EXPECT_EQ(seen.default_button, QMessageBox::Yes);
+}
+
+TEST(QtUi, AShortBoxIsWideEnoughForItsTitle)
+{
+    const std::string title = "Importa file Leica GSI - Formato generico a 8 o 16 caratteri";
+    int width = 0;
+    when_modal([&width](QWidget* w) {
+        width = w->width();
+        qobject_cast<QMessageBox*>(w)->accept();
+    });
+    QtUi ui;
+    ui.message_box("Fatto.", title, Icon::Information, Buttons::Ok);
+    const int title_width =
+        QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(QString::fromStdString(title));
+    // Beside the title, a title bar holds the window icon and three buttons
+    // (about 120 pixels); Qt's own allowance is 50.
+    EXPECT_GE(width, title_width + 120);
 }
 
 TEST(QtUi, NameFilters)

@@ -80,7 +80,8 @@ std::vector<std::filesystem::path> golden_cases(const std::filesystem::path& roo
 {
     std::vector<fs::path> cases;
     for (const auto& converter : fs::directory_iterator(root))
-        for (const auto& entry : fs::directory_iterator(converter.path())) cases.push_back(entry.path());
+        for (const auto& entry : fs::directory_iterator(converter.path()))
+            if (fs::is_regular_file(entry.path() / "input")) cases.push_back(entry.path());
     std::sort(cases.begin(), cases.end());
     return cases;
 }
@@ -102,10 +103,13 @@ std::string check_golden_case(const std::filesystem::path& dir, const GoldenRun&
     TempDir tmp;
     const fs::path input = tmp / "input.dat";
     const fs::path output = tmp / "out.qrb";
-    if (run.recording)
+    if (fs::is_directory(dir / "input"))
+        fs::create_directory(input);
+    else if (run.recording)
         write_file(input, run.recording(read_file(dir / "input")));
     else
         fs::copy_file(dir / "input", input);
+    if (fs::exists(dir / "book.before")) fs::copy_file(dir / "book.before", output);
     const bool has_beside = fs::exists(dir / "beside");
     if (has_beside)
         for (const std::string& name : lines_of(read_file(dir / "beside"))) fs::create_directory(tmp / name);
@@ -126,6 +130,10 @@ std::string check_golden_case(const std::filesystem::path& dir, const GoldenRun&
     bool ok = true;
     if (!outcome.escaped.empty()) {
         out << "a failure escaped the converter: " << outcome.escaped << "\n";
+        ok = false;
+    }
+    if (outcome.busy_after) {
+        out << "the busy pointer is still shown\n";
         ok = false;
     }
     const std::vector<std::string> expected_boxes = lines_of(read_file(dir / "expected.boxes"));

@@ -1,6 +1,7 @@
 #pragma once
 // One golden case: a folder with
-//   input            the recorder file, exact bytes
+//   input            the recorder file, exact bytes (a folder: the recording
+//                    given is a folder)
 //   options          one line of qrb-run options (--entry or --converter,
 //                    --type, --note, --gen, --cli, --cancel-save, --answers);
 //                    the runner adds --input and --output
@@ -12,6 +13,7 @@
 //   beside           (optional) names of folders to make beside the input,
 //                    one a line; the expected book then writes the temporary
 //                    folder that holds the input as {tmp}
+//   book.before      (optional) a book already at the output path
 //   bench            (optional) how the benchmark grows the input
 //                    (tools/bench_converters.cpp); not read here
 // The conversion runs in this process through the driver's own road, with a
@@ -25,7 +27,8 @@
 
 namespace qrb::test {
 
-// The case folders under `root` (root/<converter>/<case>), in name order.
+// The case folders under `root` (root/<converter>/<case>) whose recording is
+// a file, in name order.
 std::vector<std::filesystem::path> golden_cases(const std::filesystem::path& root);
 
 // How a case is run: on a work state kept from earlier conversions (as the

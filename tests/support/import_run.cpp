@@ -7,7 +7,7 @@
 #include "app/dispatch.hpp"
 #include "common/failure.hpp"
 #include "common/work_state.hpp"
-#include "importers/importers.hpp"
+#include "importers/registry.hpp"
 #include "support/scripted_ui.hpp"
 
 namespace qrb::test {
@@ -149,6 +149,7 @@ ImportOutcome run_import(const ImportRequest& request, WorkState& state)
         outcome.escaped = e.what();
     }
     outcome.boxes = ui.box_lines();
+    outcome.busy_after = ui.busy;
     return outcome;
 }
 

@@ -39,6 +39,7 @@ ImportRequest parse_import_arguments(const std::vector<std::string>& args);
 struct ImportOutcome {
     std::vector<std::string> boxes;  // "box|ICON|TITLE|TEXT|ANSWER"
     std::string escaped;             // a failure that escaped the converter, if any
+    bool busy_after = false;         // the busy pointer still shown at the end
 };
 
 ImportOutcome run_import(const ImportRequest& request);

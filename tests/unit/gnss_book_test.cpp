@@ -86,14 +86,13 @@ test::ConverterFn gnss_converter(std::function<void(WorkState&)> fill, GnssBookO
         ConverterSpec spec;
         spec.failure = FailurePolicy::standard("PROVA", "Importa file Prova");
         spec.success_title = "Importa file Prova";
+        spec.nothing_found_title = "Importazione file Prova";
         run_converter(
             ctx, path, spec, [fill](Conversion& c) { fill(c.state); },
             [gnss, nothing_found](Conversion& c) {
                 StationTableOptions o;
-                o.title = "Prova";
-                o.survey_type = "IZ";
+                o.header = {"Prova", "Nessuna", "IZ", ""};
                 o.nothing_found = nothing_found;
-                o.nothing_found_title = "Importazione file Prova";
                 o.write_gnss_bases = gnss_bases_writer(gnss);
                 o.write_geo_points = write_geo_points;
                 return write_station_table(c, o);
@@ -189,8 +188,7 @@ TEST(GnssBook, NullVectorsLeftOutWhereAskedAndPointLinesFromAList)
             run_converter(ctx, path, spec, [&](Conversion& c) { fill(c.state); },
                           [&, skip](Conversion& c) {
                               StationTableOptions o;
-                              o.title = "Prova";
-                              o.survey_type = "IZ";
+                              o.header = {"Prova", "Nessuna", "IZ", ""};
                               GnssBookOptions gnss;
                               gnss.skip_null_vectors = skip;
                               o.nothing_found = StationTableOptions::NothingFound::StationsBasesKnownPoints;

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include <sys/stat.h>
+
 #include "common/failure.hpp"
 #include "common/line_reader.hpp"
 #include "support/harness.hpp"
@@ -102,18 +104,6 @@ TEST(LineReader, ReadingPastTheEndAndMissingFile)
     }
 }
 
-TEST(LineReader, BytesEndAtTheEndOfFileMark)
-{
-    test::TempDir dir;
-    test::write_file(dir / "in.txt", "ab\x1A" "cd");
-    LineReader in((dir / "in.txt").string());
-    EXPECT_EQ(in.read_byte(), 'a');
-    EXPECT_EQ(in.read_byte(), 'b');
-    EXPECT_EQ(in.read_byte(), -1);
-    EXPECT_EQ(in.read_byte(), -1);
-    EXPECT_TRUE(in.at_end());
-}
-
 int failure_code(const std::function<void()>& f)
 {
     try {
@@ -126,15 +116,24 @@ int failure_code(const std::function<void()>& f)
 
 TEST(LineReader, AReadErrorIsNoEnd)
 {
-    // A folder opens, but cannot be read.
-    test::TempDir dir;
-    LineReader in(dir.path().string());
+    // A regular file whose first read fails: this process's memory at
+    // address 0.
+    LineReader in("/proc/self/mem");
     EXPECT_EQ(failure_code([&] { in.at_end(); }), kDeviceIO);
-    LineReader lines(dir.path().string());
+    LineReader lines("/proc/self/mem");
     std::string line;
     EXPECT_EQ(failure_code([&] { lines.next_line(line); }), kDeviceIO);
-    LineReader bytes(dir.path().string());
-    EXPECT_EQ(failure_code([&] { bytes.read_byte(); }), kDeviceIO);
+}
+
+TEST(LineReader, OnlyARegularFileOpens)
+{
+    // A folder, a FIFO without a writer and a device fail at once, before
+    // anything is read: a FIFO never blocks the conversion.
+    test::TempDir dir;
+    const std::string fifo = (dir / "fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {dir.path().string(), fifo, std::string("/dev/null")})
+        EXPECT_EQ(failure_code([&] { LineReader in(path); }), kPathFileAccess) << path;
 }
 
 }  // namespace

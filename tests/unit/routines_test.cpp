@@ -80,24 +80,6 @@ TEST(SplitFields, Trimmed)
     EXPECT_EQ(f[3], "c");
 }
 
-TEST(FindInStringArray, SkipsElementZero)
-{
-    EXPECT_TRUE(find_in_string_array({"x", "ABC"}, "abc"));
-    EXPECT_FALSE(find_in_string_array({"ABC", "x"}, "abc"));
-}
-
-TEST(JoinLinesAtMarker, RecordsBetweenMarkers)
-{
-    test::TempDir dir;
-    WorkState s;
-    s.results_folder = dir.path().string();
-    const auto file = (dir / "data.txt").string();
-    test::write_file(file, "END\r\na\r\nb\r\nEND\r\nc\r\nEND\r\ntail\r\n");
-    join_lines_at_marker(s, file, "END");
-    EXPECT_EQ(test::read_file(file), "\r\nab\r\nc\r\n");
-    EXPECT_FALSE(std::filesystem::exists(dir / "_tmp.dat"));
-}
-
 struct FailingShell : Shell {
     std::vector<std::string> opened;
     bool open(const std::string& target) override

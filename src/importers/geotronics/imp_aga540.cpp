@@ -1,7 +1,6 @@
 // AGA 540 and 640 recordings: label lines written as they are read, point
 // blocks of up to seven lines opened by label 5 or 62.
 #include "importers/geotronics/label_stream.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

@@ -2,7 +2,6 @@
 // they are read, point blocks of up to five lines opened by label 5. The
 // chosen book is written only when the conversion ends.
 #include "importers/geotronics/label_stream.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

@@ -2,15 +2,15 @@
 // lines collected into stations and readings. A station line makes the
 // station of that name current, adding it when new; a point line opens a
 // reading of the current station; value lines fill the current reading. The
-// header is written once the first line is read, the stations at the end.
+// header is written once the first line is read, the stations at the end; a
+// book without stations keeps the header (an empty file has none).
 #include <optional>
 
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
 #include "importers/geotronics/label_lines.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 
@@ -23,10 +23,7 @@ public:
     void read(Conversion& c)
     {
         std::string raw;
-        if (!c.in.next_line(raw)) {
-            c.box(kNothingFound, kTitle, Icon::Exclamation);
-            throw StopConversion{};
-        }
+        if (!c.in.next_line(raw)) return;
         label::LabelLine line = label::trimmed_cut(raw);
         const std::string_view type = survey_type_text(survey_type_iz_else_od(c.options));
         write_header(c.out, line.label == "50" ? line.value : std::string("NESSUNO"),
@@ -95,7 +92,7 @@ private:
 void imp_geodat122(ImportContext& ctx, const std::string& input_path)
 {
     CollectThenWrite frame(ctx.options, FailurePolicy::older("Geodat", kTitle), kTitle, {});
-    frame.book.header_written = true;
+    frame.spec.keep_header = true;
     frame.book.upper_case_names = true;
     // A station without readings is written as its bare block.
     frame.book.empty_station = StationTableOptions::EmptyStation::BareBlock;

@@ -6,12 +6,11 @@
 // reading, the stations at the end.
 #include <optional>
 
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
 #include "importers/geotronics/label_lines.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 
@@ -109,7 +108,7 @@ private:
 void imp_geodat400(ImportContext& ctx, const std::string& input_path)
 {
     CollectThenWrite frame(ctx.options, FailurePolicy::older("Geodat", kTitle), kTitle, {});
-    frame.book.header_written = true;
+    frame.spec.keep_header = true;
     frame.book.empty_station = StationTableOptions::EmptyStation::OwnWarning;
     frame.book.empty_station_text =
         "Il file Geodat contiene una stazione senza nessuna lettura. Verrà ignorata nell'importazione";

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "book/converter.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
@@ -22,13 +22,13 @@ public:
     void read()
     {
         std::string raw;
-        if (!c_.in.next_line(raw)) return nothing_found();
+        if (!c_.in.next_line(raw)) return;
         cur_ = trimmed_cut(raw);
         title_ = cur_.label == "50" ? cur_.value : std::string(f_.default_title);
         // The first line is used further only when it is a station line.
         bool have_line = cur_.label == "2";
         for (;;) {
-            if (!have_line && !next()) return end(false);
+            if (!have_line && !next()) return;
             have_line = false;
             if (cur_.label == "3") {
                 height_ = normalize_name(cur_.value);
@@ -36,11 +36,14 @@ public:
             } else if (cur_.label == "4") {
                 code_ = normalize_name(cur_.value);
             } else if (cur_.label == "2") {
-                if (!station_block()) return end(true);
+                if (!station_block()) return end_cut_short();
                 have_line = true;
             } else if (is_point(cur_.label)) {
                 const BlockEnd e = point_block();
-                if (e == BlockEnd::InputEnded) return end(!known_point_);
+                if (e == BlockEnd::InputEnded) {
+                    if (!known_point_) end_cut_short();  // a measured point was dropped
+                    return;
+                }
                 have_line = e == BlockEnd::ByLine;
             }
         }
@@ -163,24 +166,10 @@ private:
         c_.out.line(r.str());
     }
 
-    // The end of the input: the trailer, then the success box (by the frame)
-    // or, when a block was cut short, the converter's own message.
-    void end(bool cut_short)
-    {
-        if (!wrote_item_) return nothing_found();
-        write_trailer(c_.out);
-        if (!cut_short) return;
-        c_.out.close();
-        c_.box(f_.some_errors_text, f_.title, Icon::Exclamation);
-        throw StopConversion{};
-    }
-
-    void nothing_found()
-    {
-        c_.out.close();
-        c_.box(kNothingFound, f_.title, Icon::Exclamation);
-        throw StopConversion{};
-    }
+    // The input ended inside a block: the book still ends with its
+    // trailer, and the format's own message takes the place of the success
+    // box.
+    void end_cut_short() { c_.end_cut_short(f_.some_errors_text); }
 
     Conversion& c_;
     const StreamFormat& f_;
@@ -202,7 +191,6 @@ void run_label_stream(ImportContext& ctx, const std::string& input_path, const S
     FailurePolicy failure = FailurePolicy::standard({}, format.title);
     failure.end_of_input = failure.malformed = failure.subscript = false;
     Streaming frame(std::move(failure));
-    frame.trailer = false;
     frame.spec.book_at_end = format.book_at_end;
     frame.run(ctx, input_path, [&format](Conversion& c) { LabelStream(c, format).read(); });
 }

@@ -1,9 +1,8 @@
 // Coordinate list of a GPS receiver: one point a line, "name;c1;c2;c3" with
 // decimal commas, each written at once as a known point.
-#include "book/converter.hpp"
+#include "book/frames.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

@@ -1,6 +1,7 @@
 // Survey Controller job file (.dc) in the record layout of version 6:
 // total-station set-ups, GNSS bases with their baselines (covariance and
 // PDOP) and points given by latitude, longitude and height.
+#include <iterator>
 #include <optional>
 
 #include "book/gnss.hpp"
@@ -8,11 +9,31 @@
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "importers/gnss/trimble_dc.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 
 namespace {
+
+// "66" geographic point; column 85 "2": latitude and longitude in gon, else
+// in degrees.
+constexpr Column kGeoName{5, 16};
+constexpr Column kLatitude{21, 16};
+constexpr Column kLongitude{37, 16};
+constexpr Column kGeoHeight{53, 16};
+constexpr Column kGeoNote{69, 16};
+constexpr Column kGeoUnit{85, 1};
+// "73" base, "57" antenna height, "E2" antenna offset.
+constexpr Column kBaseName{5, 16};
+constexpr Column kAntennaHeight{5};
+constexpr Column kAntennaOffset{99};
+// "67" vector, "59" its covariance terms, "62" its PDOP.
+constexpr Column kVectorPoint{5, 16};
+constexpr Column kDx{21, 16};
+constexpr Column kDy{37, 16};
+constexpr Column kDz{53, 16};
+constexpr Column kVectorNote{69, 16};
+constexpr Column kCovariance[] = {{23, 16}, {39, 16}, {55, 16}, {71, 16}, {87, 16}, {103}};
+constexpr Column kPdop{7, 16};
 
 class Dc6Reader {
 public:
@@ -24,7 +45,7 @@ public:
             else if (code == "73")
                 read_base(c.state, line);
             else if (code == "57")
-                antenna_height_ = single_val(trim(mid(line, 5)));
+                antenna_height_ = column_single(line, kAntennaHeight);
             else if (code == "67")
                 read_vector(c.state.gnss_base_table, line);
             else if (code == "59")
@@ -32,7 +53,7 @@ public:
             else if (code == "62")
                 read_pdop(c.state.gnss_base_table, line);
             else if (code == "E2")
-                antenna_offset_ = single_val(trim(mid(line, 99)));
+                antenna_offset_ = column_single(line, kAntennaOffset);
         });
     }
 
@@ -44,13 +65,13 @@ private:
     void read_geo_point(GeoPointTable& points, const std::string& line) const
     {
         GeoPointRecord p;
-        p.name = trim(mid(line, 5, 16));
-        const double lat = val(mid(line, 21, 16));
-        const double lon = val(mid(line, 37, 16));
-        p.h = val(mid(line, 53, 16));
+        p.name = column_trimmed(line, kGeoName);
+        const double lat = column_value(line, kLatitude);
+        const double lon = column_value(line, kLongitude);
+        p.h = column_value(line, kGeoHeight);
         p.antenna_height = rover_antenna_height();
-        p.note = trim(mid(line, 69, 16));
-        const bool gon = mid(line, 85, 1) == "2";
+        p.note = column_trimmed(line, kGeoNote);
+        const bool gon = column_view(line, kGeoUnit) == "2";
         p.lat = gon ? gon_to_radians(lat) : degrees_to_radians(lat);
         p.lon = gon ? gon_to_radians(lon) : degrees_to_radians(lon);
         points.add(std::move(p));
@@ -61,7 +82,7 @@ private:
     // the same name read so far.
     void read_base(WorkState& state, const std::string& line)
     {
-        const std::string name = trim(mid(line, 5, 16));
+        const std::string name = column_trimmed(line, kBaseName);
         current_base_ = state.gnss_base_table.find_or_add(name).index;
         GnssBaseRecord& base = state.gnss_base_table[*current_base_];
         base.antenna_height = 0;
@@ -88,12 +109,12 @@ private:
         GnssBaseRecord* base = current_base(bases);
         if (!base) return;
         GnssVector& v = base->add_vector();
-        v.point = trim(mid(line, 5, 16));
-        v.dx = val(mid(line, 21, 16));
-        v.dy = val(mid(line, 37, 16));
-        v.dz = val(mid(line, 53, 16));
+        v.point = column_trimmed(line, kVectorPoint);
+        v.dx = column_value(line, kDx);
+        v.dy = column_value(line, kDy);
+        v.dz = column_value(line, kDz);
         v.antenna_height = rover_antenna_height();
-        const std::string note = trim(mid(line, 69, 16));
+        const std::string note = column_trimmed(line, kVectorNote);
         v.note = note.empty() ? "nn" : note;
         v.code = note.empty() ? "NN" : note;
         v.pdop = 3;
@@ -103,13 +124,18 @@ private:
     {
         GnssVector* v = current_vector(bases);
         if (!v) return;
-        v->covariance = trim(mid(line, 23, 16)) + "," + trim(mid(line, 39, 16)) + "," + trim(mid(line, 55, 16)) +
-                        "," + trim(mid(line, 71, 16)) + "," + trim(mid(line, 87, 16)) + "," + trim(mid(line, 103));
+        // The six terms joined by ",", copied as text.
+        std::string terms;
+        for (std::size_t k = 0; k < std::size(kCovariance); ++k) {
+            if (k > 0) terms += ',';
+            terms += trim_view(column_view(line, kCovariance[k]));
+        }
+        v->covariance = std::move(terms);
     }
 
     void read_pdop(GnssBaseTable& bases, const std::string& line) const
     {
-        if (GnssVector* v = current_vector(bases)) v->pdop = single_val(trim(mid(line, 7, 16)));
+        if (GnssVector* v = current_vector(bases)) v->pdop = column_single(line, kPdop);
     }
 
     trimble_dc::TotalStationRecords total_station_;

@@ -1,11 +1,11 @@
 // Baseline report of a GNSS office project (.cst): inside each baseline
 // block, a record of two lines split at ";" gives a reference station (the
 // base) and one baseline from it to a rover point.
+#include "book/frames.hpp"
 #include "book/gnss.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 
@@ -67,9 +67,9 @@ void imp_lgo_baseline(ImportContext& ctx, const std::string& input_path)
 {
     CollectThenWrite frame(ctx.options, FailurePolicy::standard("LGO", kTitle), "Importazione baseline da file LGO",
                            "Importazione baseline da file Leica Geo Office con estensione cst");
-    frame.book.survey_type = "IZ";
+    frame.book.header.survey_type = "IZ";
     frame.book.nothing_found = StationTableOptions::NothingFound::StationsBasesKnownPoints;
-    frame.book.nothing_found_title = "Importazione file LGO .cst";
+    frame.spec.nothing_found_title = "Importazione file LGO .cst";
     GnssBookOptions gnss;
     gnss.shape = VectorShape::A;
     gnss.tail = VectorTail::ThreeEmpty;

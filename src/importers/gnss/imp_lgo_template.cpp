@@ -2,10 +2,9 @@
 // data already stand in nearly the survey book's own lines, in sections led
 // by "[JOB]", "[TPS]", "[GPS]" and "[INT]". Each section is copied as it is
 // read.
-#include "book/converter.hpp"
+#include "book/frames.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 
@@ -81,7 +80,10 @@ private:
     void read_job(Conversion& c)
     {
         wrote_other_item();
-        const std::string title = next(c);  // read first: no bare tag at the end of the input
+        // Both lines are read first: a section cut short writes no part of
+        // the header.
+        const std::string title = next(c);
+        const std::string operator_and_date = next(c);
         c.out.tag("#titolo#");
         c.out.value(title);
         c.out.tag("#loc#");
@@ -90,7 +92,6 @@ private:
         c.out.value(survey_type(c.options));
         c.out.tag("#angoli#");
         c.out.value("CENT");
-        const std::string operator_and_date = next(c);
         c.out.tag("#note#");
         c.out.value("Lettura file generato da LGO - Operatore e data: " + operator_and_date);
     }

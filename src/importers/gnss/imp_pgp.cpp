@@ -3,12 +3,12 @@
 // difference of the two geocentric positions. The data lines are read twice:
 // cut at "|" for the names and heights, cut at "§" for the position, PDOP
 // and covariance.
+#include "book/frames.hpp"
 #include "book/gnss.hpp"
 #include "common/geodesy.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

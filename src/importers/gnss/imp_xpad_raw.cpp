@@ -28,14 +28,13 @@
 
 #include "book/extra_tags.hpp"
 #include "book/gnss.hpp"
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/failure.hpp"
 #include "common/geodesy.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
 #include "importers/gnss/xpad_date.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 
@@ -367,8 +366,8 @@ void imp_xpad_raw(ImportContext& ctx, const std::string& input_path)
     };
     book.write_geo_points = write_geo_points;
     frame.before_writing = [&reader](StationTableOptions& o) {
-        o.title = reader.job_title.empty() ? std::string(kDefaultTitle) : reader.job_title;
-        o.note = reader.job_note;
+        o.header.title = reader.job_title.empty() ? std::string(kDefaultTitle) : reader.job_title;
+        o.header.note = reader.job_note;
     };
     frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }

@@ -5,8 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "book/converter.hpp"
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 
 namespace qrb::trimble_dc {
 

@@ -14,7 +14,7 @@ void stop_without_station(Conversion& c, std::string_view format_name)
     c.box("Impossibile memorizzare un punto senza prima aver definito una stazione. Il file " +
               std::string(format_name) + " contiene degli errori, ripetere la procedura di scarico con attenzione.",
           "Errore sul file", Icon::Critical);
-    throw StopConversion{};
+    c.stop();
 }
 
 }  // namespace qrb::gsi

@@ -45,15 +45,18 @@ float single_value(std::string_view text, double divisor)
     return to_single(static_cast<double>(single_val(text)) / divisor);
 }
 
-Reading gsi8_fixed_reading(std::string_view line, bool signed_target_height)
+float quotient_value(std::string_view text, double divisor) { return to_single(val(text) / divisor); }
+
+Reading gsi8_fixed_reading(std::string_view line, bool signed_target_height, HeldSingle held)
 {
+    const auto scaled = held == HeldSingle::AsRead ? single_value : quotient_value;
     Reading r;
     const std::string last_word = right(line, 8);
     r.target = clean_name(gsi8_data(line, 1));
     if (r.target.empty()) r.target = clean_name(last_word);
-    r.hz = single_value(gsi8_data(line, 2), 100000);
-    r.v = single_value(gsi8_data(line, 3), 100000);
-    r.dist = single_value(gsi8_data(line, 4), 1000);
+    r.hz = scaled(gsi8_data(line, 2), 100000);
+    r.v = scaled(gsi8_data(line, 3), 100000);
+    r.dist = scaled(gsi8_data(line, 4), 1000);
     r.target_height = single_value(signed_target_height ? mid(line, gsi8_sign_column(6), 9) : gsi8_data(line, 6));
     r.code = number_or_name(trim(last_word));
     if (r.code.empty()) r.code = "NN";

@@ -12,11 +12,9 @@
 namespace qrb::gsi {
 
 // Columns (1-based) of word k (from 1) on a line.
-constexpr long long gsi8_word_column(int k) { return 16LL * (k - 1) + 1; }
 constexpr long long gsi8_sign_column(int k) { return 16LL * (k - 1) + 7; }
 constexpr long long gsi8_data_column(int k) { return 16LL * (k - 1) + 8; }
 constexpr long long gsi16_word_column(int k) { return 24LL * (k - 1) + 2; }
-constexpr long long gsi16_sign_column(int k) { return 24LL * (k - 1) + 8; }
 constexpr long long gsi16_data_column(int k) { return 24LL * (k - 1) + 9; }
 
 // The data characters of word k at its fixed columns (what exists of them).
@@ -48,14 +46,22 @@ std::string number_or_name(std::string_view data);
 // The number of a word's text held in single precision, then divided, as the
 // station table keeps it. A value beyond single precision fails (6).
 float single_value(std::string_view text, double divisor = 1);
+// The number of a word's text divided in double precision; only the quotient
+// is held in single precision. A data field above 2^24 keeps its last digit.
+float quotient_value(std::string_view text, double divisor);
+
+// When a converter holds a scaled field in single precision: as soon as it is
+// read (single_value) or only once it is divided (quotient_value).
+enum class HeldSingle { AsRead, Quotient };
 
 // A GSI-8 measurement line read at fixed columns: the target name of word 1
 // (when it leaves nothing, of the last 8 characters of the line, which may
 // leave an empty name), Hz of word 2 and V of word 3 divided by 100000, the
-// distance of word 4 divided by 1000, the target height of word 6 as written
-// (data only, or sign and data), and the code of the last 8 characters by
-// number_or_name ("NN" when nothing is left).
-Reading gsi8_fixed_reading(std::string_view line, bool signed_target_height);
+// distance of word 4 divided by 1000 (each held in single precision as `held`
+// says), the target height of word 6 as written (data only, or sign and
+// data), and the code of the last 8 characters by number_or_name ("NN" when
+// nothing is left).
+Reading gsi8_fixed_reading(std::string_view line, bool signed_target_height, HeldSingle held);
 
 // A value copied digit for digit from the data field at `column` of a line,
 // as the recorders that write fixed decimals are read: the whole part is the

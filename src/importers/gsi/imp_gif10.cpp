@@ -1,13 +1,12 @@
 // Leica (Wild) Gif 10: GSI-8 lines read at fixed columns. "41" code blocks
 // open a station (block 41) or set the instrument height (60) or the target
 // height (61); "11" lines are measurements. Collect-then-write.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/failure.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "importers/gsi/gsi_boxes.hpp"
 #include "importers/gsi/gsi_words.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

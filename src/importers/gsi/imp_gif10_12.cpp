@@ -2,11 +2,10 @@
 // they are read. "41" lines open a station, "11" lines are measurements. The
 // values are not computed: the digits of each field are copied and the
 // decimal point is put at the field's fixed place.
-#include "book/converter.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "importers/gsi/gsi_words.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

@@ -1,12 +1,11 @@
 // Leica (Wild) Gre(4), modified layout: GSI-8 lines read at fixed columns,
 // "01" a station (its name from column 8 to the end), "11" a measurement
 // whose instrument height decides the station's. Collected, then written.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/failure.hpp"
 #include "common/text.hpp"
 #include "importers/gsi/gsi_boxes.hpp"
 #include "importers/gsi/gsi_words.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 
@@ -28,7 +27,7 @@ void read_gre4(Conversion& c)
             // A measurement has no station to go to before the first one.
             if (stations.empty()) fail(kInvalidArgument);
             StationRecord& station = stations.back();
-            station.add_reading() = gsi::gsi8_fixed_reading(line, false);
+            station.add_reading() = gsi::gsi8_fixed_reading(line, false, gsi::HeldSingle::Quotient);
             // The instrument height as written: the last measurement decides.
             station.height = gsi::single_value(gsi::gsi8_data(line, 5));
         }

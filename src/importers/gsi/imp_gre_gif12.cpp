@@ -2,12 +2,10 @@
 // "41" code blocks carry a code number in word 1 that says what the line
 // holds (a station, a sighted vertex, a target height); "11" lines are
 // measurements. Collect-then-write, with the header written before reading.
-#include "book/converter.hpp"
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/failure.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 
@@ -94,7 +92,7 @@ void imp_gre_gif12(ImportContext& ctx, const std::string& input_path)
                            FailurePolicy::standard("Wild Gif 12", "Importa file Wild Gif 12").end_of_input_only(),
                            kTitle, {});
     frame.spec.success_title = kTitle;
-    frame.book.header_written = true;
+    frame.spec.keep_header = true;
     frame.book.field6 = StationTableOptions::Field6::Note;
     frame.book.empty_station = StationTableOptions::EmptyStation::OwnWarning;
     frame.book.empty_station_text =

@@ -1,14 +1,13 @@
 // The generic GSI converter: GSI-8 and GSI-16 lines, words found by their
 // index; stations, readings and known points collected, the book written at
 // the end.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
 #include "importers/gsi/gsi_boxes.hpp"
 #include "importers/gsi/gsi_words.hpp"
 #include "importers/gsi/known_point.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

@@ -2,13 +2,12 @@
 // opened by "*11", a station when the second word is 84, a measurement when
 // it is 21. The station note and the reading code come from the last 16
 // characters of the line, whatever word stands there. Collected, then written.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/failure.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "importers/gsi/gsi_boxes.hpp"
 #include "importers/gsi/gsi_words.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 
@@ -17,15 +16,20 @@ namespace {
 constexpr const char* kTitle = "Importa file Leica TCR";
 constexpr const char* kBookTitle = "Importazione file Leica TCR";
 
-// Station and target names: the last nine data characters of word 1.
-std::string point_name(const std::string& line) { return gsi::number_or_name(trim(mid(line, 16, 9))); }
+// The last nine data characters of word 1: station and target names.
+constexpr Column kName{gsi::gsi16_data_column(1) + 7, 9};
+// The codes of word 2 (84 a station, 21 a measurement) and of word 6.
+constexpr Column kKind{gsi::gsi16_word_column(2), 2};
+constexpr Column kWord6{gsi::gsi16_word_column(6), 2};
+
+std::string point_name(const std::string& line) { return gsi::number_or_name(column_trimmed(line, kName)); }
 
 void read_station(Conversion& c, const std::string& line)
 {
     StationRecord& station =
         c.state.station_table.add(gsi::station_name_or(c, point_name(line), "s_non_valida", "Importa file Leica GSI"));
     const std::string last_word = right(line, 16);
-    if (mid(line, gsi::gsi16_word_column(6), 2) == "88") {
+    if (column_view(line, kWord6) == "88") {
         station.height = gsi::single_value(last_word, 1000);
         station.note = "Stazione";
     } else {
@@ -54,7 +58,7 @@ void read_lw300(Conversion& c)
     std::string line;
     while (c.in.next_line(line)) {
         if (left(line, 3) != "*11") continue;
-        const std::string kind = mid(line, 26, 2);
+        const std::string_view kind = column_view(line, kKind);
         if (kind == "84")
             read_station(c, line);
         else if (kind == "21")

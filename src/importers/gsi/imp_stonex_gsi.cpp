@@ -5,13 +5,12 @@
 // found by their index. Collected, then written.
 #include <optional>
 
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "importers/gsi/gsi_boxes.hpp"
 #include "importers/gsi/gsi_words.hpp"
 #include "importers/gsi/known_point.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 
@@ -67,7 +66,7 @@ private:
                     station_ = stations.size() - 1;
                 }
             } else if (w.wi == "44") {
-                if (station_) stations[*station_].height = gsi::single_value(w.from8, 1000);
+                if (station_) stations[*station_].height = gsi::quotient_value(w.from8, 1000);
             }
         }
     }
@@ -89,13 +88,13 @@ private:
             } else if (!reading) {
                 continue;  // a word before the point word has no reading to go to
             } else if (w.wi == "21") {
-                reading->hz = gsi::single_value(w.from8, 100000);
+                reading->hz = gsi::quotient_value(w.from8, 100000);
             } else if (w.wi == "22") {
-                reading->v = gsi::single_value(w.from8, 100000);
+                reading->v = gsi::quotient_value(w.from8, 100000);
             } else if (w.wi == "31") {
-                reading->dist = gsi::single_value(w.from8, 1000);
+                reading->dist = gsi::quotient_value(w.from8, 1000);
             } else if (w.wi == "87") {
-                reading->target_height = gsi::single_value(w.from7, 1000);
+                reading->target_height = gsi::quotient_value(w.from7, 1000);
             } else if (w.wi == "71" || w.wi == "79") {
                 reading->code = point_.note = gsi::code_word(w.from8);
             } else if (w.wi == "81") {

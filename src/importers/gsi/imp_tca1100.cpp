@@ -5,11 +5,10 @@
 // put at the field's fixed place.
 #include <algorithm>
 
-#include "book/converter.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "importers/gsi/gsi_words.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 
@@ -97,6 +96,7 @@ void run_tca(ImportContext& ctx, const std::string& input_path, const TcaVariant
 {
     Streaming frame(FailurePolicy::standard("GIF", "Importa file Wild Gif Leica TCA 1100").end_of_input_only());
     frame.spec.success_title = variant.success_title;
+    frame.spec.nothing_found_title = variant.success_title;
     frame.run(ctx, input_path, [&variant](Conversion& c) { read_tca(c, variant); });
 }
 

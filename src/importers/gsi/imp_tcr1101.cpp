@@ -1,12 +1,11 @@
 // Leica TCR 1101, modified layout: GSI-8 lines read at fixed columns, opened
 // by a WI 11 word; a station when the second word is 84 (instrument height in
 // word 5), a measurement when it is 21. Collected, then written.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/failure.hpp"
 #include "common/text.hpp"
 #include "importers/gsi/gsi_boxes.hpp"
 #include "importers/gsi/gsi_words.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 
@@ -32,7 +31,8 @@ void read_tcr1101(Conversion& c, const StationTableOptions& book)
             // A measurement has no station to go to before the first one.
             if (stations.empty()) fail(kInvalidArgument);
             // A reading is complete with its line: it goes to its book line at once.
-            finish_reading(stations.back(), gsi::gsi8_fixed_reading(line, true).view(), book, c.options.op_note);
+            finish_reading(stations.back(), gsi::gsi8_fixed_reading(line, true, gsi::HeldSingle::AsRead).view(), book,
+                           c.options.op_note);
         }
     }
 }

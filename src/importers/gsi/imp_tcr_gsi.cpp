@@ -1,11 +1,10 @@
 // Leica TCR 30x, 70x and 110x, GSI-8: lines opened by a WI 11 word, a station
 // when the second word is 84, a measurement when it is 21; words found by
 // their index. Stations and readings only, collected, then written.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/text.hpp"
 #include "importers/gsi/gsi_boxes.hpp"
 #include "importers/gsi/gsi_words.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

@@ -10,10 +10,9 @@
 // Lines of other types, and readings before the first station, are skipped.
 #include <array>
 
-#include "book/converter.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

@@ -9,12 +9,11 @@
 // conversion with nothing written. Collect-then-write.
 #include <utility>
 
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
 #include "importers/gsi/gsi_boxes.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 
@@ -106,9 +105,9 @@ void imp_ascodes3(ImportContext& ctx, const std::string& input_path)
     std::string title = kDefaults.title;
     CollectThenWrite frame(ctx.options, FailurePolicy::standard_naming_station("Ascodes3", kTitle), title,
                            "File formato Ascodes3");
-    frame.book.nothing_found_title = "Importazione file Ascodes";
+    frame.spec.nothing_found_title = "Importazione file Ascodes";
     frame.book.all_left_out_is_nothing_found = true;
-    frame.before_writing = [&title](StationTableOptions& book) { book.title = title; };
+    frame.before_writing = [&title](StationTableOptions& book) { book.header.title = title; };
     frame.run(ctx, input_path, [&title](Conversion& c) { read_ascodes(c, title); });
 }
 

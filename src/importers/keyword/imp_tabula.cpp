@@ -8,11 +8,10 @@
 // that is not negative.
 #include <utility>
 
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 
@@ -82,7 +81,7 @@ void imp_tabula(ImportContext& ctx, const std::string& input_path)
     CollectThenWrite frame(ctx.options, FailurePolicy::standard("Tabula t", kTitle), kBookTitle,
                            "File ASCII generato da Tabula t");
     // With both survey types chosen, "IZ" wins.
-    frame.book.survey_type = ctx.options.tipo_iz ? "IZ" : ctx.options.tipo_od ? "OD" : "";
+    frame.book.header.survey_type = ctx.options.tipo_iz ? "IZ" : ctx.options.tipo_od ? "OD" : "";
     frame.book.leading_blank = true;
     frame.book.all_left_out_is_nothing_found = true;
     frame.run(ctx, input_path, read_tabula);

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "book/converter.hpp"
+#include "book/frames.hpp"
 #include "importers/nikon/codes.hpp"
 
 namespace qrb::nikon {

@@ -6,11 +6,10 @@
 #include <array>
 #include <string_view>
 
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 
@@ -141,7 +140,7 @@ void imp_d50(ImportContext& ctx, const std::string& input_path)
     failure.malformed_format_name = "Nikon";
     CollectThenWrite frame(ctx.options, std::move(failure), "Importazione file Nikon D-50 Psion",
                            "Importazione file Nikon D-50 Psion");
-    frame.book.nothing_found_title = "Importazione file Nikon D-50";
+    frame.spec.nothing_found_title = "Importazione file Nikon D-50";
     frame.book.all_left_out_is_nothing_found = true;
     BaseCoordinates base;
     // The base coordinates, held in double precision, each with the blank

@@ -9,10 +9,9 @@
 #include <array>
 #include <string_view>
 
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

@@ -8,11 +8,10 @@
 #include <array>
 #include <string_view>
 
-#include "book/converter.hpp"
+#include "book/frames.hpp"
 #include "common/failure.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 
@@ -84,14 +83,14 @@ public:
         } catch (const Refusal&) {
             c_.box(kRefused, kTitle, Icon::Exclamation);
             finish();
-            throw StopConversion{};
+            c_.stop();
         } catch (const RunError& e) {
             if (e.code() == kPastEndOfInput)
                 c_.box(kSomeErrors, kTitle, Icon::Exclamation);
             else
                 c_.box(unexpected_text(e.code(), e.description()), kUnexpectedTitle, Icon::Exclamation);
             finish();
-            throw StopConversion{};
+            c_.stop();
         }
         finish();
     }

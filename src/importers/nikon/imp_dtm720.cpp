@@ -5,10 +5,9 @@
 // are read, angles declared centesimal. Collect-then-write.
 #include <string_view>
 
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/nikon/codes.hpp"
 
 namespace qrb {
@@ -83,7 +82,7 @@ void imp_dtm720(ImportContext& ctx, const std::string& input_path)
     failure.unexpected_title = "Errore su imp_dtm720";
     CollectThenWrite frame(ctx.options, std::move(failure), "Importazione file Nikon DTM 720",
                            "Nikon DTM 720 - Nikon PSION II (Model XP)");
-    frame.book.nothing_found_title = "Importazione strumentale";
+    frame.spec.nothing_found_title = "Importazione strumentale";
     frame.book.all_left_out_is_nothing_found = true;
     frame.book.empty_station = StationTableOptions::EmptyStation::OwnWarning;
     frame.book.empty_station_text =

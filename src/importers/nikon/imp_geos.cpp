@@ -9,7 +9,6 @@
 
 #include "common/line_reader.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/nikon/code_groups.hpp"
 
 namespace qrb {

@@ -13,12 +13,11 @@
 #include <string_view>
 #include <vector>
 
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/failure.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 
@@ -115,12 +114,12 @@ void run_registra(ImportContext& ctx, const std::string& input_path, const Regis
     const std::string word(layout.format);
     CollectThenWrite frame(ctx.options, FailurePolicy::standard(word, "Importa file " + word),
                            "Importazione file tipo " + word, "File " + word);
-    frame.book.nothing_found_title = "Importazione file " + word;
+    frame.spec.nothing_found_title = "Importazione file " + word;
     frame.book.all_left_out_is_nothing_found = true;
     std::string line;
     std::string job;
     frame.before_writing = [&job](StationTableOptions& book) {
-        if (!job.empty()) book.note = job;
+        if (!job.empty()) book.header.note = job;
     };
     frame.run(
         ctx, input_path, [&](Conversion& c) { read_registra(c, layout, line, job); },

@@ -1,6 +1,5 @@
 // Pentax R100/300 downloaded directly from the instrument: KEY:VALUE lines,
 // each with a leading line number and one trailing character.
-#include "importers/importers.hpp"
 #include "importers/pentax/pentax_key_value.hpp"
 
 namespace qrb {

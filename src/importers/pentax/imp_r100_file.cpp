@@ -5,11 +5,10 @@
 // height. Values are copied as recorded (no unit conversion); the book
 // declares the angles centesimal. Blank lines hold no reading and are
 // skipped. Collect-then-write.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

@@ -1,5 +1,4 @@
 // Pentax SQCx: KEY:VALUE lines read as they stand; no PPC key.
-#include "importers/importers.hpp"
 #include "importers/pentax/pentax_key_value.hpp"
 
 namespace qrb {

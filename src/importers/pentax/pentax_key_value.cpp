@@ -20,7 +20,7 @@
 
 #include <optional>
 
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
@@ -155,16 +155,16 @@ private:
 void run_key_value(ImportContext& ctx, const std::string& input_path, const KeyValueVariant& variant)
 {
     CollectThenWrite frame(ctx.options, FailurePolicy::older("Pentax", variant.title), kBookTitle, variant.note);
-    frame.book.locality = book_text(kLocality);
+    frame.book.header.locality = book_text(kLocality);
     // The slope-distance choice decides alone: without it the book declares
     // reduced distances.
-    frame.book.survey_type = survey_type_text(survey_type_iz_else_od(ctx.options));
-    frame.book.header_written = true;
-    frame.book.nothing_found_title = variant.title;
+    frame.book.header.survey_type = survey_type_text(survey_type_iz_else_od(ctx.options));
+    frame.spec.keep_header = true;
+    frame.spec.nothing_found_title = variant.title;
     frame.book.empty_station = StationTableOptions::EmptyStation::BareBlock;
     const StationTableOptions& book = frame.book;
     frame.run(ctx, input_path, [&variant, &book](Conversion& c) {
-        write_header(c.out, book.title, book.locality, book.survey_type, book.note);
+        write_header(c.out, book.header);
         KeyValueReader reader(c.state.station_table, variant);
         std::string line;
         while (c.in.next_line(line))

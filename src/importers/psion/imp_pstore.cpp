@@ -7,21 +7,15 @@
 //   "4"  a reading that also sets the current target height
 // Any other line is skipped. Values are stored as the file gives them.
 // Collect-then-write, with the header written before the input is read.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 
 namespace {
 
-// A column: first character and length, counted from the record kind at 1.
-struct Column {
-    long long first;
-    long long length;
-};
-
+// Columns count from the record kind at 1.
 struct PstoreLayout {
     // Station lines.
     Column station_name;
@@ -63,9 +57,6 @@ constexpr PstoreLayout kPstoreAbc{
     "Importazione file Psion PStore ABC",
 };
 
-std::string text_at(std::string_view line, Column c) { return trim(mid(line, c.first, c.length)); }
-float value_at(std::string_view line, Column c) { return single_val(mid(line, c.first, c.length)); }
-
 void read_pstore(Conversion& c, const PstoreLayout& layout)
 {
     // The survey type is "IZ" or, whatever else is chosen, "OD".
@@ -77,18 +68,18 @@ void read_pstore(Conversion& c, const PstoreLayout& layout)
         const std::string line = ltrim(raw);
         const char kind = line.empty() ? '\0' : line[0];
         if (kind == '2') {
-            stations.add(text_at(line, layout.station_name), value_at(line, layout.instrument_height),
-                         text_at(line, layout.station_note));
+            stations.add(column_trimmed(line, layout.station_name), column_single(line, layout.instrument_height),
+                         column_trimmed(line, layout.station_note));
         } else if (kind == '3' || kind == '4') {
-            if (kind == '4') target_height = value_at(line, layout.target_height);
+            if (kind == '4') target_height = column_single(line, layout.target_height);
             // A reading before the first station has no block to go to.
             if (stations.empty()) continue;
             Reading& r = stations.back().add_reading();
-            r.target = text_at(line, layout.point);
-            r.code = text_at(line, layout.code);
-            r.hz = value_at(line, layout.hz);
-            r.v = value_at(line, layout.v);
-            r.dist = value_at(line, layout.distance);
+            r.target = column_trimmed(line, layout.point);
+            r.code = column_trimmed(line, layout.code);
+            r.hz = column_single(line, layout.hz);
+            r.v = column_single(line, layout.v);
+            r.dist = column_single(line, layout.distance);
             r.target_height = target_height;
         }
     }
@@ -98,8 +89,8 @@ void run_pstore(ImportContext& ctx, const std::string& input_path, const PstoreL
 {
     CollectThenWrite frame(ctx.options, FailurePolicy::older(), kBookTitle, layout.note);
     frame.spec.success_title = layout.success_title;
-    frame.book.header_written = true;
-    frame.book.nothing_found_title = layout.nothing_found_title;
+    frame.spec.keep_header = true;
+    frame.spec.nothing_found_title = layout.nothing_found_title;
     frame.book.empty_station = StationTableOptions::EmptyStation::OwnWarning;
     frame.book.empty_station_text = layout.empty_station_warning;
     frame.book.all_left_out_is_nothing_found = true;

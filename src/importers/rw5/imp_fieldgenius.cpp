@@ -21,11 +21,11 @@
 #include <cmath>
 #include <optional>
 
+#include "book/frames.hpp"
 #include "book/gnss.hpp"
 #include "common/geodesy.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/rw5/rw5_records.hpp"
 
 namespace qrb {
@@ -262,7 +262,7 @@ void imp_fieldgenius(ImportContext& ctx, const std::string& input_path)
     CollectThenWrite frame(ctx.options, FailurePolicy::standard(kFormatName, kTitle), kBookTitle, kDefaultNote);
     StationTableOptions& book = frame.book;
     book.nothing_found = StationTableOptions::NothingFound::StationsBasesKnownPoints;
-    book.nothing_found_title = kNothingFoundTitle;
+    frame.spec.nothing_found_title = kNothingFoundTitle;
     book.empty_station = StationTableOptions::EmptyStation::OwnWarning;
     book.empty_station_text = kEmptySetUp;
     GnssBookOptions gnss;
@@ -271,7 +271,7 @@ void imp_fieldgenius(ImportContext& ctx, const std::string& input_path)
     gnss.date_time = kBaseDateTime;
     book.write_gnss_bases = gnss_bases_writer(std::move(gnss));
     frame.before_writing = [&reader](StationTableOptions& o) {
-        if (!reader.job().empty()) o.note = reader.job();
+        if (!reader.job().empty()) o.header.note = reader.job();
     };
     frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }

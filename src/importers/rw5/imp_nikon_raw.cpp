@@ -8,10 +8,9 @@
 //
 // Values are taken as the file gives them: no unit is converted. Known
 // points are copied as text, east before north.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/rw5/rw5_records.hpp"
 
 namespace qrb {

@@ -10,10 +10,9 @@
 //
 // Readings belong to the last station opened; the target height of the last
 // "LS" holds across stations. Values are taken as the file gives them.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/rw5/rw5_records.hpp"
 
 namespace qrb {
@@ -88,7 +87,7 @@ void read_nivo_raw(Conversion& c)
 void imp_nivo_raw(ImportContext& ctx, const std::string& input_path)
 {
     CollectThenWrite frame(ctx.options, FailurePolicy::standard(kFormatName, kTitle), kBookTitle, kBookNote);
-    frame.book.nothing_found_title = kNothingFoundTitle;
+    frame.spec.nothing_found_title = kNothingFoundTitle;
     frame.run(ctx, input_path, read_nivo_raw);
 }
 

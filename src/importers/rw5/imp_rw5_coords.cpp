@@ -9,9 +9,8 @@
 // copied as they stand. The book is a list of known points (survey type
 // "CO"); a file without any "GS" record gives the nothing-found box and an
 // empty book.
-#include "book/converter.hpp"
+#include "book/frames.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/rw5/rw5_records.hpp"
 
 namespace qrb {
@@ -37,14 +36,12 @@ std::string plane_coordinate(std::string_view field)
 
 void read_points(Conversion& c)
 {
-    bool found = false;
     std::string line;
     while (c.in.next_line(line)) {
         const Fields f = rw5::split_record(line);
         if (!equal_ignore_case(f[1], kPointCode)) continue;
         // The header waits for the first point: a file without any is no book.
-        if (!found) write_header(c.out, kHeader.title, kHeader.locality, kHeader.survey_type, kHeader.note);
-        found = true;
+        if (!c.out.has_records()) write_header(c.out, kHeader);
         RecordLine r;
         r.text(f[2])
             .text(plane_coordinate(f[4]))
@@ -53,10 +50,6 @@ void read_points(Conversion& c)
             .text(f[6]);
         c.out.tag("#passnoto#");
         c.out.line(r.str());
-    }
-    if (!found) {
-        c.box(kNothingFound, kTitle, Icon::Exclamation);
-        throw StopConversion{};
     }
 }
 

@@ -14,11 +14,11 @@
 // Latitudes and longitudes are sexagesimal d.mmss; a base's position becomes
 // geocentric on WGS84. Bases with their vectors and the points are collected
 // and written at the end; there are no total-station readings.
+#include "book/frames.hpp"
 #include "book/gnss.hpp"
 #include "common/geodesy.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/rw5/rw5_records.hpp"
 
 namespace qrb {
@@ -191,7 +191,7 @@ void imp_survce_rw5(ImportContext& ctx, const std::string& input_path)
     frame.spec.success_title = kSuccessTitle;
     StationTableOptions& book = frame.book;
     book.nothing_found = StationTableOptions::NothingFound::StationsBasesKnownPoints;
-    book.nothing_found_title = kNothingFoundTitle;
+    frame.spec.nothing_found_title = kNothingFoundTitle;
     book.found_elsewhere = [&reader](const WorkState&) { return !reader.points().empty(); };
     GnssBookOptions gnss;
     gnss.tail = VectorTail::PdopEmpty;
@@ -200,7 +200,7 @@ void imp_survce_rw5(ImportContext& ctx, const std::string& input_path)
     book.write_gnss_bases = gnss_bases_writer(std::move(gnss));
     book.write_geo_points = [&reader](Conversion& c) { write_geo_point_lines(c, reader.points()); };
     frame.before_writing = [&reader](StationTableOptions& o) {
-        if (!reader.title().empty()) o.title = o.note = reader.title();
+        if (!reader.title().empty()) o.header.title = o.header.note = reader.title();
     };
     frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }

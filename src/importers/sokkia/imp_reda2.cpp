@@ -22,11 +22,10 @@
 #include <limits>
 #include <optional>
 
-#include "book/converter.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 
@@ -116,14 +115,7 @@ private:
     // but for the mark, so it gets its trailer; the warning takes the place
     // of the success box. A book without any station is nothing found (the
     // frame's end).
-    void end_without_mark()
-    {
-        if (!c_.out.has_records()) return;
-        write_trailer(c_.out);
-        c_.out.close();
-        c_.box(kDataErrors, kTitle, Icon::Exclamation);
-        throw StopConversion{};
-    }
+    void end_without_mark() { c_.end_cut_short(kDataErrors); }
 
     // The next line that is not blank once trimmed, cut at blanks into
     // `record`; reading past the end fails.
@@ -181,6 +173,7 @@ void imp_reda2(ImportContext& ctx, const std::string& input_path)
 {
     Streaming frame(FailurePolicy::short_with_end_of_input(kTitle));
     frame.spec.success_title = kSuccessTitle;
+    frame.spec.nothing_found_title = kSuccessTitle;
     frame.spec.success_text = kSuccess;
     frame.header = BookHeader{"Rilievo", "Nessuna", survey_type(ctx.options),
                               "Lettura file generato dal registratore dati PSION per Sokkia (Reda II)"};

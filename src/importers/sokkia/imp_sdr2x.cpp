@@ -9,12 +9,9 @@
 //   "10" job:           5-20 job text, the book's note
 //   "08", "18" known point: 5-8 name, 9-18 and 19-28 coordinates (written
 //                       19-28 first), 29-38 height, 39- note, copied as text
-//   "15" GNSS base:     5-8 name, 68-77 antenna height, 79- note
-//   "19" base position: 6-21 latitude, 22-37 longitude (decimal degrees),
-//                       38-47 ellipsoidal height; WGS84 geocentric X, Y, Z
-//   "57" antenna height: 5- value, the default of the following vectors
-//   "16" GNSS vector:   9-12 point, 13-22 dX, 23-32 dY, 33-42 dZ,
-//                       43-52 antenna height (0: the default), 53- note
+//   "15" GNSS base, "19" base position, "57" antenna height, "16" GNSS
+//                       vector (dX, dY, dZ): the columns of the Survey
+//                       Controller's older job file (gnss_records.hpp)
 //
 // A reading belongs to the station opened last and a vector (or position) to
 // the base opened last; one that comes before any is skipped. Names of
@@ -22,19 +19,15 @@
 // without one stops the conversion, a reading or vector without one is
 // "non_valido". Collect-then-write.
 #include "book/gnss.hpp"
-#include "book/station_table.hpp"
-#include "common/geodesy.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
+#include "importers/gnss/gnss_records.hpp"
 #include "importers/sokkia/sdr_common.hpp"
 
 namespace qrb {
 
 namespace {
-
-using sdr::field;
-using sdr::trimmed;
 
 constexpr sdr::FrameTexts kTexts{
     "Importa file Sokkia SDR2x", "Importazione file Sokkia SDR2x", "Importazione file SDR2x",
@@ -42,7 +35,6 @@ constexpr sdr::FrameTexts kTexts{
     "nell'importazione",
     "Sokkia SDR2x"};
 constexpr const char* kNameTitle = "Importa file SDR2x";
-constexpr const char* kInvalidName = "Nome stazione non valido.";
 constexpr const char* kEmptyBase =
     "Il file Sokkia SDR contiene una stazione GPS senza nessuna lettura. Verrà ignorata nell'importazione";
 
@@ -52,45 +44,16 @@ constexpr Column kFirstCoordinate{9, 10};
 constexpr Column kSecondCoordinate{19, 10};
 constexpr Column kPointHeight{29, 10};
 constexpr Column kPointNote{39};
-constexpr Column kBaseName{5, 4};
-constexpr Column kBaseAntenna{68, 10};
-constexpr Column kBaseNote{79};
-constexpr Column kLatitude{6, 16};
-constexpr Column kLongitude{22, 16};
-constexpr Column kEllipsoidalHeight{38, 10};
-constexpr Column kVectorPoint{9, 4};
-constexpr Column kDx{13, 10};
-constexpr Column kDy{23, 10};
-constexpr Column kDz{33, 10};
-constexpr Column kVectorAntenna{43, 10};
-constexpr Column kVectorNote{53};
-constexpr Column kDefaultAntenna{5};
 
-double number(std::string_view line, Column c) { return val(field(line, c)); }
-float single(std::string_view line, Column c) { return to_single(number(line, c)); }
-
-// The whole number a name field holds, as text; empty for 0 (no name). A
-// number beyond 16 bits fails with overflow.
-std::string whole_name(std::string_view line, Column c)
+// Station and point names: whole numbers of 16 bits.
+std::string station_name(Conversion& c, std::string_view line, Column column)
 {
-    const std::int16_t whole = to_int16(val(trimmed(line, c)));
-    return whole != 0 ? std::to_string(whole) : std::string();
+    return gnss_records::station_name(c, line, column, gnss_records::NameWidth::Bits16, kNameTitle);
 }
 
-std::string station_name(Conversion& conv, std::string_view line, Column c)
+std::string point_name(Conversion&, std::string_view line, Column column)
 {
-    std::string name = whole_name(line, c);
-    if (name.empty()) {
-        conv.box(kInvalidName, kNameTitle, Icon::Exclamation);
-        throw StopConversion{};
-    }
-    return name;
-}
-
-std::string point_name(Conversion&, std::string_view line, Column c)
-{
-    std::string name = whole_name(line, c);
-    return name.empty() ? "non_valido" : name;
+    return gnss_records::point_name(line, column, gnss_records::NameWidth::Bits16);
 }
 
 constexpr sdr::TotalStationRules kTotalStation{
@@ -109,52 +72,28 @@ constexpr sdr::TotalStationRules kTotalStation{
     point_name,
 };
 
+constexpr gnss_records::Rules kGnss{"15", "19", "57", "16", gnss_records::NameWidth::Bits16, kNameTitle,
+                                    gnss_records::VectorForm::Components};
+
 struct Sdr2xState {
     float target_height = 0;
-    float antenna_height = 0;  // default of the vectors
+    gnss_records::Reader gnss{kGnss};
     std::string job;
 };
 
 void read_sdr2x(Conversion& c, Sdr2xState& s)
 {
-    GnssBaseTable& bases = c.state.gnss_base_table;
     std::string line;
     while (c.in.next_line(line)) {
         const std::string code = left(line, 2);
         if (sdr::read_total_station_record(c, code, line, kTotalStation, s.target_height)) continue;
         if (code == "10") {
-            s.job = trimmed(line, kJob);
+            s.job = column_trimmed(line, kJob);
         } else if (code == "08" || code == "18") {
             c.state.known_points.push_back(
                 sdr::known_point_text(line, kPointName, kSecondCoordinate, kFirstCoordinate, kPointHeight, kPointNote));
-        } else if (code == "15") {
-            const std::string name = station_name(c, line, kBaseName);
-            GnssBaseRecord& base = bases.add(name);
-            base.antenna_height = single(line, kBaseAntenna);
-            base.note = sdr::note_or(line, kBaseNote, "stazione_gps");
-        } else if (code == "19") {
-            if (bases.empty()) continue;  // no base to place
-            const double lat = degrees_to_radians(val(trimmed(line, kLatitude)));
-            const double lon = degrees_to_radians(val(trimmed(line, kLongitude)));
-            const Ecef p = wgs84_to_ecef(lat, lon, number(line, kEllipsoidalHeight));
-            GnssBaseRecord& base = bases[bases.size() - 1];
-            base.x = to_double(p.x);
-            base.y = to_double(p.y);
-            base.z = to_double(p.z);
-        } else if (code == "57") {
-            s.antenna_height = single(line, kDefaultAntenna);
-        } else if (code == "16") {
-            if (bases.empty()) continue;  // no base to belong to
-            GnssVector v;
-            v.point = point_name(c, line, kVectorPoint);
-            v.dx = to_double(number(line, kDx));
-            v.dy = to_double(number(line, kDy));
-            v.dz = to_double(number(line, kDz));
-            v.antenna_height = single(line, kVectorAntenna);
-            if (v.antenna_height == 0) v.antenna_height = s.antenna_height;
-            v.code = trimmed(line, kVectorNote);
-            if (v.code.empty()) v.code = "nn";
-            bases[bases.size() - 1].add_vector() = std::move(v);
+        } else {
+            s.gnss.read(c, code, line);
         }
     }
 }

@@ -15,17 +15,14 @@
 // Station and target names that hold a whole number other than 0 are written
 // as that number ("0012" gives "12"); any other name is written upper-cased.
 // Known-point names keep their text. Collect-then-write.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/sokkia/sdr_common.hpp"
 
 namespace qrb {
 
 namespace {
-
-using sdr::trimmed;
 
 constexpr sdr::FrameTexts kTexts{
     "Importa file Sokkia SDR33", "Importazione file Sokkia SDR33", "Importazione file SDR33",
@@ -37,7 +34,7 @@ constexpr sdr::FrameTexts kTexts{
 // with overflow.
 std::string sdr33_name(Conversion&, std::string_view line, Column c)
 {
-    const std::string text = trimmed(line, c);
+    const std::string text = column_trimmed(line, c);
     const std::int32_t whole = to_int32(val(text));
     return whole != 0 ? std::to_string(whole) : ucase(text);
 }
@@ -79,7 +76,7 @@ void read_sdr33(Conversion& c, Sdr33State& s)
             c.state.known_points.push_back(
                 sdr::known_point_text(line, kPointName, kEast, kNorth, kHeight, kPointCode));
         } else if (code == "10") {
-            s.job = trimmed(line, kJob);
+            s.job = column_trimmed(line, kJob);
         }
     }
 }

@@ -7,11 +7,10 @@
 //                        angles where the layout puts them
 // Every other line is skipped, and so is a reading before the first station.
 // Collect-then-write.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 
@@ -77,7 +76,7 @@ void imp_setc(ImportContext& ctx, const std::string& input_path)
     CollectThenWrite frame(ctx.options, FailurePolicy::standard("Sokkia SetC", kTitle), "Importazione file Sokkia SetC",
                            "File formato Sokkia SetC");
     // With both survey types chosen, "IZ" wins.
-    frame.book.survey_type = ctx.options.tipo_iz ? "IZ" : ctx.options.tipo_od ? "OD" : "";
+    frame.book.header.survey_type = ctx.options.tipo_iz ? "IZ" : ctx.options.tipo_od ? "OD" : "";
     frame.book.all_left_out_is_nothing_found = true;
     frame.run(ctx, input_path, read_setc);
 }

@@ -17,11 +17,10 @@
 // is read. Known points are held back and written at the end when the user
 // agrees. A reading before the first station has no block to stand in and
 // is left out.
-#include "book/converter.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 
 namespace qrb {
 

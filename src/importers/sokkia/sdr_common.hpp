@@ -1,23 +1,19 @@
 #pragma once
-// What the Sokkia SDR converters share: fixed-column fields, known points
+// What the Sokkia SDR converters share: known points
 // copied as text, and the collect-then-write frame.
 #include <string>
 #include <string_view>
 
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "book/survey_book.hpp"
 #include "common/text.hpp"
 
 namespace qrb::sdr {
 
-inline std::string field(std::string_view line, Column c) { return column_text(line, c); }
-
-inline std::string trimmed(std::string_view line, Column c) { return column_trimmed(line, c); }
-
 // A field's text unchanged, or `fallback` when it is blank or absent.
 inline std::string note_or(std::string_view line, Column c, std::string_view fallback)
 {
-    std::string note = field(line, c);
+    std::string note = column_text(line, c);
     return trim(note).empty() ? std::string(fallback) : note;
 }
 
@@ -27,11 +23,11 @@ inline std::string known_point_text(std::string_view line, Column name, Column e
                                     Column note)
 {
     RecordLine r;
-    r.text(trimmed(line, name))
-        .text(trimmed(line, east))
-        .text(trimmed(line, north))
-        .text(trimmed(line, height))
-        .text(trimmed(line, note))
+    r.text(column_trimmed(line, name))
+        .text(column_trimmed(line, east))
+        .text(column_trimmed(line, north))
+        .text(column_trimmed(line, height))
+        .text(column_trimmed(line, note))
         .literal("NN")
         .empty();
     return r.str();
@@ -72,12 +68,12 @@ struct FrameTexts {
 inline CollectThenWrite collect_frame(const ImportOptions& options, const FrameTexts& t, const std::string& job)
 {
     CollectThenWrite frame(options, FailurePolicy::standard("SDR", t.title), t.book_title, "");
-    frame.book.nothing_found_title = t.nothing_found_title;
+    frame.spec.nothing_found_title = t.nothing_found_title;
     frame.book.empty_station = StationTableOptions::EmptyStation::OwnWarning;
     frame.book.empty_station_text = t.empty_station;
     frame.book.known_points = true;
     frame.before_writing = [&job, note = t.default_note](StationTableOptions& book) {
-        book.note = job.empty() ? std::string(note) : job;
+        book.header.note = job.empty() ? std::string(note) : job;
     };
     return frame;
 }

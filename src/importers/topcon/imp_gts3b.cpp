@@ -13,7 +13,6 @@
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/topcon/topcon_listing.hpp"
 
 namespace qrb {

@@ -2,7 +2,6 @@
 // characters 1 to 8 of a line (blanks around it are dropped), the data part
 // starts at character 9. Lines of 10 characters or fewer hold no record.
 // Names are taken as they stand, blanks included; values are not scaled.
-#include "importers/importers.hpp"
 #include "importers/topcon/topcon_keywords.hpp"
 
 namespace qrb {

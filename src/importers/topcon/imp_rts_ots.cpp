@@ -2,7 +2,6 @@
 // the keyword ended by the first space of the line. Lines without a space,
 // or beginning with one, hold no record. The first series records angles in
 // ten-thousandths of a gon and the HD height difference in millimetres.
-#include "importers/importers.hpp"
 #include "importers/topcon/topcon_keywords.hpp"
 
 namespace qrb {

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
@@ -91,7 +91,7 @@ private:
         const Fields f = split_fields(values, ",");
         if (is_empty_name(f[1], d_)) {
             c_.box(std::string(kInvalidStationName), d_.box_title, Icon::Exclamation);
-            throw StopConversion{};
+            c_.stop();
         }
         const std::string_view note = trim_view(f[3]).empty() ? kStationNote : f[3];
         stations_.add(std::string(f[1]), single_val(f[2]), std::string(note));
@@ -144,11 +144,11 @@ void convert_keyword_records(ImportContext& ctx, const std::string& input_path, 
     failure.subscript_title = dialect.empty_station_title;
 
     CollectThenWrite frame(ctx.options, std::move(failure), book_text(dialect.book_title), {});
-    frame.book.nothing_found_title = dialect.nothing_found_title;
+    frame.spec.nothing_found_title = dialect.nothing_found_title;
     frame.book.all_left_out_is_nothing_found = true;
 
     std::string job = book_text(dialect.job_default);
-    frame.before_writing = [&job](StationTableOptions& book) { book.note = job; };
+    frame.before_writing = [&job](StationTableOptions& book) { book.header.note = job; };
     frame.run(ctx, input_path, [&](Conversion& c) { KeywordReader(c, dialect, job).read(); });
 }
 

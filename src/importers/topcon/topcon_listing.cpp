@@ -14,8 +14,8 @@ constexpr std::string_view kLocality = "Località sconosciuta";
 CollectThenWrite listing_frame(const ImportOptions& options, const ListingTexts& texts)
 {
     CollectThenWrite frame(options, FailurePolicy::older({}, texts.box_title), {}, {});
-    frame.book.nothing_found_title = texts.box_title;
-    frame.book.header_written = true;
+    frame.spec.nothing_found_title = texts.box_title;
+    frame.spec.keep_header = true;
     frame.book.empty_station = StationTableOptions::EmptyStation::BareBlock;
     return frame;
 }

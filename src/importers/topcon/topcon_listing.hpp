@@ -6,7 +6,7 @@
 // reported as "Errore <code> , <description>".
 #include <string_view>
 
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 
 namespace qrb::topcon {
 

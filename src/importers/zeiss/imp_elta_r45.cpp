@@ -3,10 +3,9 @@
 // zenith) and "hd" (horizontal distance and height difference, reduced by the
 // heights) lines add a reading, opening a station whenever the station name
 // changes. The header is written first, the stations at the end.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/zeiss/station_runs.hpp"
 
 namespace qrb {
@@ -26,9 +25,6 @@ constexpr Column kDistance{44, 7};
 constexpr Column kHz{59, 8};
 constexpr Column kVertical{71, 8};
 
-std::string field(const std::string& line, Column c) { return column_trimmed(line, c); }
-float number(const std::string& line, Column c) { return single_val(field(line, c)); }
-
 class EltaReader {
 public:
     void read(Conversion& c)
@@ -36,10 +32,10 @@ public:
         write_header(c.out, "Importazione file Zeiss Elta", "Nessuna", survey_type(c.options), "Zeiss Elta r45 r55");
         std::string line;
         while (c.in.next_line(line)) {
-            const std::string kind = lcase(mid(line, kKind.start, kKind.length));
+            const std::string kind = lcase(column_view(line, kKind));
             if (kind == "th") {
-                target_height_ = number(line, kTargetHeight);
-                instrument_height_ = number(line, kInstrumentHeight);
+                target_height_ = column_single(line, kTargetHeight);
+                instrument_height_ = column_single(line, kInstrumentHeight);
             } else if (kind == "sd" || kind == "hd") {
                 add_reading(c.state.station_table, line, kind == "hd");
             }
@@ -49,18 +45,18 @@ public:
 private:
     void add_reading(StationTable& stations, const std::string& line, bool height_difference)
     {
-        std::string station = field(line, kStation);
+        std::string station = column_trimmed(line, kStation);
         const bool station_elsewhere = station.empty();
-        if (station_elsewhere) station = field(line, kStationElsewhere);
+        if (station_elsewhere) station = column_trimmed(line, kStationElsewhere);
         Reading& r = stations_.at(stations, station, instrument_height_).add_reading();
-        r.target = field(line, kPoint);
-        r.hz = number(line, kHz);
-        r.dist = number(line, kDistance);
-        r.v = number(line, kVertical);
+        r.target = column_trimmed(line, kPoint);
+        r.hz = column_single(line, kHz);
+        r.dist = column_single(line, kDistance);
+        r.v = column_single(line, kVertical);
         if (height_difference)
-            r.v = to_single(val(field(line, kVertical)) - static_cast<double>(instrument_height_) +
+            r.v = to_single(column_value(line, kVertical) - static_cast<double>(instrument_height_) +
                             static_cast<double>(target_height_));
-        r.code = field(line, station_elsewhere ? kNoteElsewhere : kStationElsewhere);
+        r.code = column_trimmed(line, station_elsewhere ? kNoteElsewhere : kStationElsewhere);
         if (r.code.empty()) r.code = "nn";
         r.target_height = target_height_;
     }
@@ -76,7 +72,7 @@ void imp_elta_r45(ImportContext& ctx, const std::string& input_path)
 {
     CollectThenWrite frame(ctx.options, FailurePolicy::standard("Zeiss Elta", kTitle).malformed_only(),
                            "Importazione file Zeiss Elta", {});
-    frame.book.header_written = true;
+    frame.spec.keep_header = true;
     EltaReader reader;
     frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }

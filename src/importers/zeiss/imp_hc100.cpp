@@ -6,10 +6,9 @@
 // short by the end of the input is dropped.
 #include <array>
 
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/zeiss/station_runs.hpp"
 
 namespace qrb {
@@ -65,7 +64,7 @@ void imp_hc100(ImportContext& ctx, const std::string& input_path)
                            FailurePolicy::standard("Zeiss Psion HC 100", "Importa file strumentale").malformed_only(),
                            "Importazione file Zeiss Elta", {});
     frame.spec.success_title = kTitle;
-    frame.book.header_written = true;
+    frame.spec.keep_header = true;
     Hc100Reader reader;
     frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }

@@ -6,10 +6,9 @@
 // the survey type; a "PI" line without a station whose third block is "Z" is
 // a known point, its three values copied as written. The book is written at
 // the end, known points after the stations.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/zeiss/station_runs.hpp"
 #include "importers/zeiss/type_blocks.hpp"
 

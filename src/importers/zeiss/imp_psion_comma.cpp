@@ -3,11 +3,10 @@
 // same station name. "Zeiss Psion HC-100 (dati separati)" and "Zeiss Elta
 // Psion" differ in the order of the fields, the cleaning of names and their
 // texts. The header is written first, the stations at the end.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/zeiss/station_runs.hpp"
 
 namespace qrb {
@@ -92,7 +91,7 @@ void run_comma(ImportContext& ctx, const std::string& input_path, const CommaFor
                            FailurePolicy::standard(format.format_name, "Importa file strumentale").malformed_only(),
                            "Importazione file Zeiss Elta", {});
     frame.spec.success_title = format.success_title;
-    frame.book.header_written = true;
+    frame.spec.keep_header = true;
     CommaReader reader(format);
     frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }

@@ -4,10 +4,9 @@
 // line has a first block; unless the marker is "S" it also adds a reading,
 // whose type/value blocks are stored and recomputed for the survey type. The
 // book is written at the end.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/zeiss/type_blocks.hpp"
 
 namespace qrb {

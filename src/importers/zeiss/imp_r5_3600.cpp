@@ -4,10 +4,9 @@
 // differs from the station opened last, and adds a reading when it names a
 // point; the reading's type/value blocks are stored and recomputed for the
 // survey type. The book is written at the end.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/routines.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/zeiss/station_runs.hpp"
 #include "importers/zeiss/type_blocks.hpp"
 

@@ -5,10 +5,9 @@
 // a label beginning with H) adds a reading, opening a station whenever the
 // station column changes. The header is written first, the stations at the
 // end.
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
-#include "importers/importers.hpp"
 #include "importers/zeiss/station_runs.hpp"
 
 namespace qrb {
@@ -29,8 +28,6 @@ constexpr Column kValue1{55, 12};
 constexpr Column kLabel2{68, 2};
 constexpr Column kValue2{71, 8};
 
-std::string field(const std::string& line, Column c) { return column_trimmed(line, c); }
-
 class RecEltaReader {
 public:
     void read(Conversion& c)
@@ -41,9 +38,9 @@ public:
             if (trim(raw).empty()) continue;
             const std::string line = ucase(raw);
             if (is_heights_line(line)) {
-                target_height_ = single_val(field(line, kValue1));
-                instrument_height_ = single_val(field(line, kValue2));
-                german_ = mid(line, kKeyword.start, kKeyword.length) == kGermanKeyword;
+                target_height_ = column_single(line, kValue1);
+                instrument_height_ = column_single(line, kValue2);
+                german_ = column_view(line, kKeyword) == kGermanKeyword;
             } else if (is_measurement(line)) {
                 add_reading(c.state.station_table, line);
             }
@@ -53,7 +50,7 @@ public:
 private:
     static bool is_heights_line(const std::string& line)
     {
-        const std::string keyword = mid(line, kKeyword.start, kKeyword.length);
+        const std::string keyword = column_text(line, kKeyword);
         bool known = false;
         for (const char* k : kKeywords) known = known || keyword == k;
         return known && mid(line, kLabel1.start, 2) == "TH" && mid(line, kLabel2.start, 2) == "IH";
@@ -67,15 +64,15 @@ private:
 
     void add_reading(StationTable& stations, const std::string& line)
     {
-        const std::string station = field(line, kNameColumns[german_ ? 1 : 0]);
+        const std::string station = column_trimmed(line, kNameColumns[german_ ? 1 : 0]);
         Reading& r = stations_.at(stations, station, instrument_height_).add_reading();
-        r.target = field(line, kNameColumns[german_ ? 0 : 1]);
+        r.target = column_trimmed(line, kNameColumns[german_ ? 0 : 1]);
         if (r.target.empty()) r.target = "NON_VALIDO";
-        r.code = field(line, kNote);
+        r.code = column_trimmed(line, kNote);
         if (r.code.empty()) r.code = "NN";
-        r.dist = single_val(field(line, kDistance));
-        r.hz = single_val(field(line, kValue1));
-        r.v = single_val(field(line, kValue2));
+        r.dist = column_single(line, kDistance);
+        r.hz = column_single(line, kValue1);
+        r.v = column_single(line, kValue2);
         r.target_height = target_height_;
     }
 
@@ -92,7 +89,7 @@ void imp_rec_elta(ImportContext& ctx, const std::string& input_path)
     CollectThenWrite frame(ctx.options, FailurePolicy::standard("Zeiss Elta", "Importa file strumentale").malformed_only(),
                            "Importazione file Zeiss Elta", {});
     frame.spec.success_title = kTitle;
-    frame.book.header_written = true;
+    frame.spec.keep_header = true;
     RecEltaReader reader;
     frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }

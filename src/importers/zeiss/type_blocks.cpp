@@ -86,7 +86,7 @@ CollectThenWrite fixed_column_frame(const ImportOptions& options, const std::str
 {
     CollectThenWrite frame(options, FailurePolicy::standard(format, "Importa file formato " + format),
                            "Importazione file formato " + format, std::move(note));
-    frame.book.title = "Importazione file " + format;
+    frame.book.header.title = "Importazione file " + format;
     return frame;
 }
 

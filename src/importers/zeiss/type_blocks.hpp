@@ -19,7 +19,7 @@
 #include <string_view>
 
 #include "book/import_context.hpp"
-#include "book/station_table.hpp"
+#include "book/frames.hpp"
 #include "common/tables.hpp"
 
 namespace qrb::zeiss {

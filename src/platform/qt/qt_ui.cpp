@@ -1,10 +1,15 @@
 #include "platform/qt/qt_ui.hpp"
 
+#include <algorithm>
 #include <cctype>
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QScreen>
+#include <QSpacerItem>
 
 namespace qrb {
 
@@ -112,6 +117,23 @@ int answer_of(int button, Buttons buttons)
     }
 }
 
+// Qt makes a box as wide as its text, allowing only 50 pixels beside the
+// title for the title bar's icon and buttons, so the window manager cuts the
+// title of a box with a short text. An empty row as wide as the title and
+// the title bar's own room keeps the whole title in view (never wider than
+// the screen).
+void fit_title(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    constexpr int kTitleBarRoom = 160;  // window icon and the close, minimise and maximise buttons
+    int width = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(box.windowTitle()) +
+                kTitleBarRoom;
+    if (const QScreen* screen = box.screen()) width = std::min(width, screen->availableGeometry().width());
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 }  // namespace
 
 std::vector<std::string> dialog_name_filters(const std::string& filter)
@@ -145,6 +167,7 @@ int QtUi::message_box(const std::string& text, const std::string& title, Icon ic
     box.setIcon(qt_icon(icon));
     box.setStandardButtons(qt_buttons(buttons));
     box.setDefaultButton(first_button(buttons));
+    fit_title(box);
     // The arrow, not the wait cursor, while the user reads a box.
     const bool busy = busy_depth_ > 0;
     if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);

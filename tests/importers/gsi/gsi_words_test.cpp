@@ -61,16 +61,16 @@ TEST(GsiWords, Gsi8ReadingAtFixedColumns)
     const std::string line =
         "110001+00000000 21.324-12345678 22.324+09876543 31..00+00012345 88..10+00000000 87..10-00001500 "
         "71....+00000205";
-    Reading r = gsi8_fixed_reading(line, false);
+    Reading r = gsi8_fixed_reading(line, false, HeldSingle::AsRead);
     EXPECT_EQ(r.target, "205");
     EXPECT_EQ(r.hz, 123.45678f);
     EXPECT_EQ(r.v, 98.76543f);
     EXPECT_EQ(r.dist, 12.345f);
     EXPECT_EQ(r.target_height, 1500.0f);
     EXPECT_EQ(r.code, "205");
-    EXPECT_EQ(gsi8_fixed_reading(line, true).target_height, -1500.0f);
+    EXPECT_EQ(gsi8_fixed_reading(line, true, HeldSingle::AsRead).target_height, -1500.0f);
     // A short line: what is missing is 0, a code of zeros is "NN".
-    r = gsi8_fixed_reading("110001+0000000A 21.324+00000000", true);
+    r = gsi8_fixed_reading("110001+0000000A 21.324+00000000", true, HeldSingle::Quotient);
     EXPECT_EQ(r.target, "A");
     EXPECT_EQ(r.dist, 0.0f);
     EXPECT_EQ(r.code, "NN");
