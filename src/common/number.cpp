@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <limits>
 
@@ -394,7 +393,7 @@ std::string format_with_mask(double value, std::string_view mask)
 {
     if (!std::isfinite(value)) fail(kOverflow);
     const auto point = mask.find('.');
-    std::size_t decimals = 0;
+    int decimals = 0;
     std::size_t min_int_digits = 0;
     for (std::size_t k = 0; k < mask.size(); ++k) {
         if (mask[k] != '0' && mask[k] != '#') continue;
@@ -403,43 +402,49 @@ std::string format_with_mask(double value, std::string_view mask)
         else if (mask[k] == '0')
             ++min_int_digits;
     }
-    // The exact decimal expansion of the binary value, rounded here by hand so
-    // that halves go away from zero.
-    char buf[512];
-    std::snprintf(buf, sizeof buf, "%.80f", std::fabs(value));
-    std::string digits(buf);
-    const auto dot = digits.find('.');
-    std::string int_part = digits.substr(0, dot);
-    std::string frac = digits.substr(dot + 1);
-    const bool round_up = frac[decimals] >= '5';
-    frac.resize(decimals);
-    std::string all = int_part + frac;
-    if (round_up) {
-        std::size_t k = all.size();
-        while (k > 0) {
-            --k;
-            if (all[k] == '9') {
-                all[k] = '0';
-            } else {
-                ++all[k];
-                break;
-            }
-            if (k == 0) {
-                all.insert(all.begin(), '1');
-                break;
-            }
-        }
+    // The library writes the exact binary value rounded to the decimals, a
+    // half to the even neighbour. A value exactly halfway, an odd multiple of
+    // 2^-(decimals+1), is written with one decimal more (its last digit a 5,
+    // exactly) and rounded away from zero here.
+    const double magnitude = std::fabs(value);
+    bool halfway = false;
+    if (magnitude != 0) {
+        const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+        const auto biased = static_cast<int>(bits >> 52);
+        const std::uint64_t fraction = bits & 0xFFFFFFFFFFFFFULL;
+        const std::uint64_t mantissa = biased == 0 ? fraction : fraction | (1ULL << 52);
+        halfway = (biased == 0 ? -1074 : biased - 1075) + std::countr_zero(mantissa) == -(decimals + 1);
     }
-    int_part = all.substr(0, all.size() - decimals);
-    frac = all.substr(all.size() - decimals);
-    std::size_t lead = 0;
-    while (lead + 1 < int_part.size() && int_part[lead] == '0') ++lead;
-    int_part.erase(0, lead);
-    if (int_part == "0" && min_int_digits == 0) int_part.clear();
-    while (int_part.size() < min_int_digits) int_part.insert(int_part.begin(), '0');
-    std::string out = value < 0 ? "-" : "";
-    out += int_part;
-    if (decimals > 0) out += '.' + frac;
+    // Room for a carry into a new first digit, the 309 whole digits of the
+    // largest double, the point and the decimals.
+    char text[512];
+    char* digits = text + 1;
+    const auto res =
+        std::to_chars(digits, text + sizeof text, magnitude, std::chars_format::fixed, decimals + (halfway ? 1 : 0));
+    if (res.ec != std::errc{}) fail(kOverflow);
+    char* end = res.ptr;
+    if (halfway) {
+        end -= decimals > 0 ? 1 : 2;  // the 5, and the point when no decimal is kept
+        char* p = end;
+        for (; p > digits && (p[-1] == '9' || p[-1] == '.'); --p)
+            if (p[-1] == '9') p[-1] = '0';
+        if (p == digits)
+            *--digits = '1';
+        else
+            ++p[-1];
+    }
+    auto whole = static_cast<std::size_t>(decimals > 0 ? end - digits - decimals - 1 : end - digits);
+    // A whole part of 0 is left out unless the mask asks for a digit there.
+    if (whole == 1 && *digits == '0' && min_int_digits == 0) {
+        ++digits;
+        whole = 0;
+    }
+    const std::size_t zeros = min_int_digits > whole ? min_int_digits - whole : 0;
+    std::string out;
+    out.reserve((value < 0 ? 1 : 0) + zeros + static_cast<std::size_t>(end - digits));
+    if (value < 0) out += '-';
+    out.append(zeros, '0');
+    out.append(digits, end);
     return out;
 }
 

@@ -64,7 +64,8 @@ std::int32_t to_int32(double value);
 
 // Formats a value with a digit mask such as "0.00000000" or "#0.000": the
 // mask's decimals, at least as many integer digits as the mask has "0"
-// before its point, halves away from zero, "." as the decimal point.
+// before its point, halves away from zero (from the exact binary value), "."
+// as the decimal point. Masks of up to 80 decimals.
 std::string format_with_mask(double value, std::string_view mask);
 
 }  // namespace qrb

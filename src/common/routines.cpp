@@ -85,7 +85,7 @@ std::string leading_zero_name(std::string_view text)
 
 std::string format_padded(double value, std::string_view mask, int width)
 {
-    std::string out = replace_all(format_with_mask(value, mask), ",", ".");
+    std::string out = format_with_mask(value, mask);
     if (width > 0 && out.size() < static_cast<std::size_t>(width)) out.append(static_cast<std::size_t>(width) - out.size(), ' ');
     return out;
 }

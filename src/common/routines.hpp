@@ -47,8 +47,8 @@ std::string leading_zero_name(std::string_view text);
 // otherwise into `scratch`.
 std::string_view leading_zero_view(std::string_view text, std::string& scratch);
 
-// A value formatted with a mask, "," replaced by ".", padded with blanks on
-// the right up to `width` (0: no padding).
+// A value formatted with a mask (its point is always "."), padded with
+// blanks on the right up to `width` (0: no padding).
 std::string format_padded(double value, std::string_view mask, int width);
 
 // Opens a document, folder or link in the shell; failures are ignored.

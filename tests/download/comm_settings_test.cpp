@@ -3,6 +3,7 @@
 #include "common/failure.hpp"
 #include "download/comm_settings.hpp"
 #include "download_fakes.hpp"
+#include "support/harness.hpp"
 
 namespace qrb::test {
 namespace {
@@ -103,12 +104,7 @@ TEST(CommSettings, PositionOutsideItsListIsAnInvalidValue)
 {
     CommPanelValues panel;
     panel.baud = 12;
-    try {
-        (void)port_settings(panel);
-        FAIL();
-    } catch (const RunError& e) {
-        EXPECT_EQ(e.code(), kInvalidPropertyValue);
-    }
+    EXPECT_EQ(test::failure_code([&] { (void)port_settings(panel); }), kInvalidPropertyValue);
 }
 
 }  // namespace

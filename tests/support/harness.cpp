@@ -6,6 +6,8 @@
 
 #include <unistd.h>
 
+#include "common/failure.hpp"
+
 namespace qrb::test {
 
 std::string read_file(const std::filesystem::path& path)
@@ -27,6 +29,16 @@ std::string crlf(const std::vector<std::string>& lines)
     std::string out;
     for (const auto& l : lines) out += l + "\r\n";
     return out;
+}
+
+int failure_code(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const RunError& e) {
+        return e.code();
+    }
+    return 0;
 }
 
 std::string samples_missing(const std::filesystem::path& folder)

@@ -16,6 +16,9 @@ void write_file(const std::filesystem::path& path, const std::string& bytes);
 // Lines joined with CR LF, each line ended by CR LF.
 std::string crlf(const std::vector<std::string>& lines);
 
+// The run-time error code a call fails with; 0 when it does not fail.
+int failure_code(const std::function<void()>& f);
+
 // Why a test of the public recordings is skipped: they are looked for in
 // ../shared/samples beside the checkout.
 std::string samples_missing(const std::filesystem::path& folder);

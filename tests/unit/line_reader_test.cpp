@@ -90,18 +90,8 @@ TEST(LineReader, ReadingPastTheEndAndMissingFile)
     test::write_file(dir / "in.txt", "a\r\n");
     LineReader in((dir / "in.txt").string());
     EXPECT_EQ(in.read_line(), "a");
-    try {
-        in.read_line();
-        FAIL();
-    } catch (const RunError& e) {
-        EXPECT_EQ(e.code(), 62);
-    }
-    try {
-        LineReader missing((dir / "none.txt").string());
-        FAIL();
-    } catch (const RunError& e) {
-        EXPECT_EQ(e.code(), 53);
-    }
+    EXPECT_EQ(test::failure_code([&] { in.read_line(); }), 62);
+    EXPECT_EQ(test::failure_code([&] { LineReader missing((dir / "none.txt").string()); }), 53);
 }
 
 int failure_code(const std::function<void()>& f)

@@ -1,20 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "common/failure.hpp"
 #include "common/text.hpp"
+#include "support/harness.hpp"
 
 namespace qrb {
 namespace {
-
-int code_of(void (*f)())
-{
-    try {
-        f();
-    } catch (const RunError& e) {
-        return e.code();
-    }
-    return 0;
-}
 
 TEST(Text, TrimRemovesBlanksOnly)
 {
@@ -42,12 +32,12 @@ TEST(Text, OneBasedRangesGiveWhatExists)
 
 TEST(Text, ImpossiblePositionsAreInvalidArguments)
 {
-    EXPECT_EQ(code_of([] { mid("abc", 0, 1); }), 5);
-    EXPECT_EQ(code_of([] { mid("abc", 1, -1); }), 5);
-    EXPECT_EQ(code_of([] { mid("abc", -3); }), 5);
-    EXPECT_EQ(code_of([] { left("abc", -1); }), 5);
-    EXPECT_EQ(code_of([] { right("abc", -1); }), 5);
-    EXPECT_EQ(code_of([] { instr("abc", "a", 0); }), 5);
+    EXPECT_EQ(test::failure_code([] { mid("abc", 0, 1); }), 5);
+    EXPECT_EQ(test::failure_code([] { mid("abc", 1, -1); }), 5);
+    EXPECT_EQ(test::failure_code([] { mid("abc", -3); }), 5);
+    EXPECT_EQ(test::failure_code([] { left("abc", -1); }), 5);
+    EXPECT_EQ(test::failure_code([] { right("abc", -1); }), 5);
+    EXPECT_EQ(test::failure_code([] { instr("abc", "a", 0); }), 5);
 }
 
 TEST(Text, CaseOfWindows1252)

@@ -103,7 +103,7 @@ private:
         c_.out.value(height_);
         c_.out.value(station_note_);
         last_written_ = station_name_;
-        written_.insert(station_name_);
+        if (rules_.ask_repeated_station) written_.insert(station_name_);
         block_written_ = true;
         skipping_ = false;
     }
@@ -153,14 +153,13 @@ private:
 
     void write_reading()
     {
+        // The point's name is lower-cased as it is read.
         RecordLine r;
-        r.text(lcase(point_.name))
-            .text(point_.hz)
-            .text(point_.v)
-            .text(point_.dist)
-            .text(point_.target_height)
-            .text(point_.note)
-            .text(rules_.code_from_note ? ucase(point_.note) : std::string("NN"));
+        r.text(point_.name).text(point_.hz).text(point_.v).text(point_.dist).text(point_.target_height).text(point_.note);
+        if (rules_.code_from_note)
+            r.text(ucase(point_.note));
+        else
+            r.literal("NN");
         c_.out.line(r.str());
     }
 
@@ -174,7 +173,9 @@ private:
     PointValues point_;
 
     std::string last_written_;
-    std::unordered_set<std::string> written_;  // the names of the station blocks written
+    // The names of the station blocks written, kept only where a repeated
+    // name brings the question.
+    std::unordered_set<std::string> written_;
     bool block_written_ = false;
     bool skipping_ = false;  // a repeated station was refused
 };

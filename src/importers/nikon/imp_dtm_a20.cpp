@@ -8,6 +8,7 @@
 //
 // Here a ticked "Note <-> Codici punto" gives the code "NN" and an unticked
 // one the upper-cased note, the other way round from the other formats.
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -46,16 +47,16 @@ nikon::CodeGroupRules a20_rules(const ImportOptions& options)
 }
 
 // The items of the input, line by line. Every line holds at least one item:
-// an empty line, or one of blanks only, is one empty item.
+// an empty line, or one of blanks only, is one empty item. An item is a view
+// into the line read, valid until the next item is asked for.
 class ItemStream {
 public:
     explicit ItemStream(LineReader& in) : in_(in) {}
 
-    bool next(std::string& item)
+    bool next(std::string_view& item)
     {
         while (!pending_) {
             if (!in_.next_line(line_)) return false;
-            pos_ = 0;
             pending_ = true;
         }
         item = take();
@@ -63,28 +64,27 @@ public:
     }
 
 private:
-    // The item at pos_, up to the next comma outside quotes or the line end.
-    std::string take()
+    // The item at the front of line_, up to the next comma outside quotes or
+    // the line end; line_ keeps what follows the comma.
+    std::string_view take()
     {
-        std::size_t p = pos_;
+        std::size_t p = 0;
         while (p < line_.size() && line_[p] == ' ') ++p;
-        std::string item;
+        std::string_view item;
         if (p < line_.size() && line_[p] == '"') {
             const std::size_t close = line_.find('"', p + 1);
-            const std::size_t stop = close == std::string::npos ? line_.size() : close;
+            const std::size_t stop = close == std::string_view::npos ? line_.size() : close;
             item = line_.substr(p + 1, stop - p - 1);
             p = stop == line_.size() ? stop : stop + 1;
             // Anything between the closing quote and the comma is dropped.
-            const std::size_t comma = line_.find(',', p);
-            p = comma == std::string::npos ? line_.size() : comma;
+            p = std::min(line_.find(',', p), line_.size());
         } else {
-            const std::size_t comma = line_.find(',', p);
-            const std::size_t stop = comma == std::string::npos ? line_.size() : comma;
+            const std::size_t stop = std::min(line_.find(',', p), line_.size());
             item = line_.substr(p, stop - p);
             p = stop;
         }
         if (p < line_.size()) {
-            pos_ = p + 1;  // past the comma: an item follows, empty at the line end
+            line_.remove_prefix(p + 1);  // past the comma: an item follows, empty at the line end
         } else {
             pending_ = false;
         }
@@ -92,10 +92,12 @@ private:
     }
 
     LineReader& in_;
-    std::string line_;
-    std::size_t pos_ = 0;
-    bool pending_ = false;  // the line holds a further item at pos_
+    std::string_view line_;
+    bool pending_ = false;  // line_ holds a further item
 };
+
+// The kind of a key, taken trimmed and in any case.
+ItemKind key_kind(std::string_view key) { return nikon::kind_of(kKeys, lcase(trim_view(key))); }
 
 class KeyValuePairs : public nikon::ItemSource {
 public:
@@ -105,12 +107,16 @@ public:
     bool next_inside(CodedItem& item) override { return next_pair(item); }
 
 private:
+    // The key's kind is taken before the value is read: the value may stand
+    // on the next line, which ends the key's view.
     bool next_pair(CodedItem& item)
     {
-        std::string key;
-        if (!items_.next(key) || !items_.next(item.value)) return false;
-        item.kind = nikon::kind_of(kKeys, lcase(trim(key)));
-        item.value = trim(item.value);
+        std::string_view text;
+        if (!items_.next(text)) return false;
+        const ItemKind kind = key_kind(text);
+        if (!items_.next(text)) return false;
+        item.kind = kind;
+        item.value.assign(trim_view(text));
         return true;
     }
 
