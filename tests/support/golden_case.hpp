@@ -14,6 +14,8 @@
 //                    one a line; the expected book then writes the temporary
 //                    folder that holds the input as {tmp}
 //   book.before      (optional) a book already at the output path
+//   bench            (optional) how the benchmark grows the input
+//                    (tools/bench_converters.cpp); not read here
 // The conversion runs in this process through the driver's own road, with a
 // fixed clock (2001-02-03 04:05).
 #include <filesystem>
