@@ -56,6 +56,22 @@ void append_station_reading_line(std::string& out, const ReadingView& reading, c
     append_reading_line(out, upper, field6, field7, options.leading_blank, true);
 }
 
+// The block of a station after its tag: name, height, note and the reading
+// lines, each ended by CR LF.
+void append_station_block(std::string& out, const StationRecord& station, const StationTableOptions& options,
+                          int op_note)
+{
+    auto value = [&out](std::string_view text) {
+        append_field_text(out, text);
+        out += "\r\n";
+    };
+    value(options.upper_case_names ? ucase(station.name) : station.name);
+    value(options.leading_blank ? str_single(station.height) : num_single(station.height));
+    value(station.note);
+    out += station.finished_lines;
+    for (const Reading& reading : station.readings) append_station_reading_line(out, reading.view(), options, op_note);
+}
+
 }  // namespace
 
 void finish_reading(StationRecord& station, const ReadingView& reading, const StationTableOptions& options,
@@ -66,51 +82,72 @@ void finish_reading(StationRecord& station, const ReadingView& reading, const St
     ++station.finished_count;
 }
 
-void write_station_block(Conversion& conv, const StationRecord& station, const StationTableOptions& options)
+void finish_stations_on_add(StationTable& table, const StationTableOptions& options, int op_note)
 {
-    BookWriter& out = conv.out;
-    out.tag("#stazione#");
-    out.value(options.upper_case_names ? ucase(station.name) : station.name);
-    out.value(options.leading_blank ? str_single(station.height) : num_single(station.height));
-    out.value(station.note);
-    out.lines(station.finished_lines);
-    std::string lines;
-    for (const Reading& reading : station.readings)
-        append_station_reading_line(lines, reading.view(), options, conv.options.op_note);
-    out.lines(lines);
+    table.finish_on_add([&options, op_note](const StationRecord& station, std::string& text) {
+        append_station_block(text, station, options, op_note);
+    });
 }
 
 namespace {
 
 // A station without readings that is left out of the book: reported as the
 // options say (a failure without a case of its own ends the conversion).
-void report_left_out(Conversion& conv, const StationRecord& station, const StationTableOptions& options)
+void report_left_out(Conversion& conv, const std::string& name, const StationTableOptions& options)
 {
     const FailurePolicy& policy = conv.spec.failure;
     if (options.empty_station == StationTableOptions::EmptyStation::OwnWarning) {
         conv.box(options.empty_station_text, kAttention, Icon::Exclamation);
     } else if (policy.subscript) {
-        conv.box(station_without_readings_text(policy, cp1252_to_utf8(station.name)),
+        conv.box(station_without_readings_text(policy, cp1252_to_utf8(name)),
                  policy.subscript_title.empty() ? policy.title : policy.subscript_title, Icon::Exclamation);
     } else {
         fail(kSubscript);
     }
 }
 
-bool written_as_block(const StationRecord& station, const StationTableOptions& options)
+bool written_as_block(std::size_t reading_count, bool readings_sized, const StationTableOptions& options)
 {
-    return station.reading_count() > 0 ||
-           (options.empty_station == StationTableOptions::EmptyStation::BareBlock && station.readings_sized);
+    return reading_count > 0 ||
+           (options.empty_station == StationTableOptions::EmptyStation::BareBlock && readings_sized);
+}
+
+// Each station in table order, the finished ones first: `block` for one
+// written as a block (its text after the tag), `left_out` (its name) for
+// one left out.
+void for_each_station(const Conversion& conv, const StationTableOptions& options,
+                      const std::function<void(std::string_view)>& block,
+                      const std::function<void(const std::string&)>& left_out)
+{
+    const StationTable& table = conv.state.station_table;
+    table.finished().for_each([&](const FinishedStation& station) {
+        if (written_as_block(station.reading_count, station.readings_sized, options))
+            block(station.text);
+        else
+            left_out(std::string(station.name));
+    });
+    std::string text;
+    for (const StationRecord& station : table) {
+        if (written_as_block(station.reading_count(), station.readings_sized, options)) {
+            text.clear();
+            append_station_block(text, station, options, conv.options.op_note);
+            block(text);
+        } else {
+            left_out(station.name);
+        }
+    }
 }
 
 // Every station is left out and there is nothing else to write.
-bool all_left_out(const WorkState& state, const StationTableOptions& options)
+bool all_left_out(const Conversion& conv, const StationTableOptions& options)
 {
+    const WorkState& state = conv.state;
     if (!state.known_points.empty() || !state.gnss_base_table.empty() || !state.geo_point_table.empty()) return false;
     if (options.found_elsewhere && options.found_elsewhere(state)) return false;
-    for (const StationRecord& station : state.station_table)
-        if (written_as_block(station, options)) return false;
-    return true;
+    bool any_block = false;
+    for_each_station(
+        conv, options, [&any_block](std::string_view) { any_block = true; }, [](const std::string&) {});
+    return !any_block;
 }
 
 }  // namespace
@@ -122,8 +159,9 @@ bool write_station_table(Conversion& conv, const StationTableOptions& options)
         end_without_records(conv, options.nothing_found_title, options.header_written);
         return false;
     }
-    if (options.all_left_out_is_nothing_found && all_left_out(state, options)) {
-        for (const StationRecord& station : state.station_table) report_left_out(conv, station, options);
+    auto left_out = [&conv, &options](const std::string& name) { report_left_out(conv, name, options); };
+    if (options.all_left_out_is_nothing_found && all_left_out(conv, options)) {
+        for_each_station(conv, options, [](std::string_view) {}, left_out);
         conv.box(kNothingFound, options.nothing_found_title, Icon::Exclamation);
         return false;
     }
@@ -131,12 +169,13 @@ bool write_station_table(Conversion& conv, const StationTableOptions& options)
         write_header(conv.out, options.title, options.locality, options.survey_type, options.note);
     if (options.write_gnss_bases) options.write_gnss_bases(conv);
 
-    for (const StationRecord& station : state.station_table) {
-        if (written_as_block(station, options))
-            write_station_block(conv, station, options);
-        else
-            report_left_out(conv, station, options);
-    }
+    for_each_station(
+        conv, options,
+        [&conv](std::string_view text) {
+            conv.out.tag("#stazione#");
+            conv.out.lines(text);
+        },
+        left_out);
 
     const ExtraTags* extra = options.extra_tags;
     if (extra) write_alignments(conv.out, extra->alignments);
@@ -180,8 +219,12 @@ CollectThenWrite::CollectThenWrite(const ImportOptions& options, FailurePolicy f
 void CollectThenWrite::run(ImportContext& ctx, const std::string& input_path, const ReadPhase& read,
                            const OpenPhase& on_input_open) const
 {
+    const ReadPhase read_finishing = [this, &read](Conversion& c) {
+        finish_stations_on_add(c.state.station_table, book, c.options.op_note);
+        read(c);
+    };
     run_converter(
-        ctx, input_path, spec, read,
+        ctx, input_path, spec, stations_finished_on_add ? read_finishing : read,
         [this](Conversion& c) {
             if (!before_writing) return write_station_table(c, book);
             StationTableOptions learnt = book;

@@ -88,6 +88,9 @@ struct CollectThenWrite {
     // Header values learnt while reading (a job name, for example): called
     // with a copy of `book` right before it is written.
     std::function<void(StationTableOptions&)> before_writing;
+    // A station is never touched once the next one is added: it is held as
+    // its book text from then on (see finish_stations_on_add).
+    bool stations_finished_on_add = false;
 };
 
 // Adds a reading to the station as its book line, for a converter that never
@@ -96,7 +99,9 @@ struct CollectThenWrite {
 void finish_reading(StationRecord& station, const ReadingView& reading, const StationTableOptions& options,
                     int op_note);
 
-// One "#stazione#" block: tag, name, height, note and the reading lines.
-void write_station_block(Conversion& conv, const StationRecord& station, const StationTableOptions& options);
+// From now on the table holds every station complete before the next one as
+// its block's text, written by `options` (which must outlive the table's
+// next clear()): the book is the same, the table far smaller.
+void finish_stations_on_add(StationTable& table, const StationTableOptions& options, int op_note);
 
 }  // namespace qrb

@@ -6,6 +6,8 @@
 // table keeps an index of first occurrences, extended as the table grows.
 // Names are fixed when an element is added (use rename() to change one).
 #include <cstddef>
+#include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -60,24 +62,67 @@ struct StationHit {
     std::size_t reading_count;
 };
 
+// A station complete before the next one was added, as the table holds it:
+// the text of its block after the tag, its reading count and whether its
+// reading list was sized. The name is kept for a station without readings
+// only (the one a message may name).
+struct FinishedStation {
+    std::string_view name;
+    std::string_view text;
+    std::size_t reading_count = 0;
+    bool readings_sized = false;
+};
+
+// Finished stations one after another in a few large pieces of memory: a
+// station costs its text and a few bytes, and the list never copies itself
+// as it grows.
+class FinishedStations {
+public:
+    void push_back(const FinishedStation& station);
+    void clear();
+    std::size_t size() const { return count_; }
+    bool empty() const { return count_ == 0; }
+    void for_each(const std::function<void(const FinishedStation&)>& visit) const;
+
+private:
+    std::vector<std::string> pieces_;
+    std::size_t count_ = 0;
+};
+
 class StationTable {
 public:
+    // The book text of a complete station (its block after the tag).
+    using Finisher = std::function<void(const StationRecord&, std::string& text)>;
+
     void clear();
     StationRecord& add(std::string name, float height = 0, std::string note = {});
     void rename(std::size_t index, std::string name);
-    std::size_t size() const { return stations_.size(); }
-    bool empty() const { return stations_.empty(); }
-    StationRecord& operator[](std::size_t i) { return stations_[i]; }
-    const StationRecord& operator[](std::size_t i) const { return stations_[i]; }
+    std::size_t size() const { return finished_.size() + stations_.size(); }
+    bool empty() const { return size() == 0; }
+    // Stations not finished only (index from finished_count()).
+    StationRecord& operator[](std::size_t i) { return stations_[i - finished_.size()]; }
+    const StationRecord& operator[](std::size_t i) const { return stations_[i - finished_.size()]; }
     StationRecord& back() { return stations_.back(); }
+    // The stations not finished, in table order after the finished ones.
     auto begin() const { return stations_.begin(); }
     auto end() const { return stations_.end(); }
+
+    // For a converter that never touches a station once the next one is
+    // added: from now on, adding a station finishes the one before it,
+    // which is then held as `finish` gives its text (until clear()). A
+    // finished station is no longer reached by index nor found by name.
+    void finish_on_add(Finisher finish) { finish_ = std::move(finish); }
+    std::size_t finished_count() const { return finished_.size(); }
+    const FinishedStations& finished() const { return finished_; }
 
     // First station named exactly `name` (case and blanks count).
     std::optional<StationHit> find(const std::string& name) const;
 
 private:
-    std::vector<StationRecord> stations_;
+    FinishedStations finished_;
+    std::deque<StationRecord> stations_;
+    Finisher finish_;
+    std::string text_;  // room for the text of the station being finished
     mutable std::unordered_map<std::string, std::size_t> first_;
     mutable std::size_t indexed_ = 0;
 };
