@@ -122,6 +122,7 @@ void run_registra(ImportContext& ctx, const std::string& input_path, const Regis
     frame.before_writing = [&job](StationTableOptions& book) {
         if (!job.empty()) book.note = job;
     };
+    frame.stations_finished_on_add = true;
     frame.run(
         ctx, input_path, [&](Conversion& c) { read_registra(c, layout, line, job); },
         [&line](ImportContext&, LineReader& in) { line = prepared_first_line(in); });
