@@ -85,6 +85,7 @@ void imp_tabula(ImportContext& ctx, const std::string& input_path)
     frame.book.survey_type = ctx.options.tipo_iz ? "IZ" : ctx.options.tipo_od ? "OD" : "";
     frame.book.leading_blank = true;
     frame.book.all_left_out_is_nothing_found = true;
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, read_tabula);
 }
 

@@ -78,6 +78,7 @@ void imp_elta_r45(ImportContext& ctx, const std::string& input_path)
                            "Importazione file Zeiss Elta", {});
     frame.book.header_written = true;
     EltaReader reader;
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }
 

@@ -94,6 +94,7 @@ void imp_rec_elta(ImportContext& ctx, const std::string& input_path)
     frame.spec.success_title = kTitle;
     frame.book.header_written = true;
     RecEltaReader reader;
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }
 
