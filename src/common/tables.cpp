@@ -1,6 +1,5 @@
 #include "common/tables.hpp"
 
-#include <algorithm>
 #include <stdexcept>
 
 #include "common/text.hpp"
@@ -13,77 +12,19 @@ Reading& StationRecord::add_reading()
     return readings.emplace_back();
 }
 
-namespace {
-
-constexpr std::size_t kPieceSize = std::size_t{1} << 20;
-
-// Sizes as 7 bits a byte, the last byte below 128.
-std::size_t varint_size(std::size_t value)
-{
-    std::size_t n = 1;
-    for (; value >= 0x80; value >>= 7) ++n;
-    return n;
-}
-
-void append_varint(std::string& out, std::size_t value)
-{
-    for (; value >= 0x80; value >>= 7) out += static_cast<char>((value & 0x7F) | 0x80);
-    out += static_cast<char>(value);
-}
-
-std::size_t read_varint(std::string_view text, std::size_t& pos)
-{
-    std::size_t value = 0;
-    for (unsigned shift = 0;; shift += 7) {
-        const auto byte = static_cast<unsigned char>(text[pos++]);
-        value |= std::size_t{byte & 0x7Fu} << shift;
-        if (byte < 0x80) return value;
-    }
-}
-
-}  // namespace
-
 void FinishedStations::push_back(const FinishedStation& station)
 {
+    char room[16];
     const std::size_t counted = station.reading_count * 2 + (station.readings_sized ? 1 : 0);
-    const std::size_t size = varint_size(station.name.size()) + station.name.size() +
-                             varint_size(station.text.size()) + station.text.size() + varint_size(counted);
-    // A station is never split: a piece too full for it is left as it is.
-    if (pieces_.empty() || pieces_.back().capacity() - pieces_.back().size() < size) {
-        pieces_.emplace_back().reserve(std::max(kPieceSize, size));
-    }
-    std::string& piece = pieces_.back();
-    append_varint(piece, station.name.size());
-    piece.append(station.name);
-    append_varint(piece, station.text.size());
-    piece.append(station.text);
-    append_varint(piece, counted);
-    ++count_;
-}
-
-void FinishedStations::clear()
-{
-    pieces_.clear();
-    count_ = 0;
+    texts_.push_back({station.name, station.text, PackedTexts::number_text(counted, room)});
 }
 
 void FinishedStations::for_each(const std::function<void(const FinishedStation&)>& visit) const
 {
-    for (const std::string_view piece : pieces_) {
-        for (std::size_t pos = 0; pos < piece.size();) {
-            FinishedStation station;
-            const std::size_t name_size = read_varint(piece, pos);
-            station.name = piece.substr(pos, name_size);
-            pos += name_size;
-            const std::size_t text_size = read_varint(piece, pos);
-            station.text = piece.substr(pos, text_size);
-            pos += text_size;
-            const std::size_t counted = read_varint(piece, pos);
-            station.reading_count = counted / 2;
-            station.readings_sized = counted % 2 != 0;
-            visit(station);
-        }
-    }
+    texts_.for_each([&visit](std::span<const std::string_view> texts) {
+        const std::size_t counted = PackedTexts::text_number(texts[2]);
+        visit({texts[0], texts[1], counted / 2, counted % 2 != 0});
+    });
 }
 
 void StationTable::clear()

@@ -14,6 +14,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "common/packed_texts.hpp"
+
 namespace qrb {
 
 // One reading: the target, Hz, the vertical value, the distance, the target
@@ -73,20 +75,17 @@ struct FinishedStation {
     bool readings_sized = false;
 };
 
-// Finished stations one after another in a few large pieces of memory: a
-// station costs its text and a few bytes, and the list never copies itself
-// as it grows.
+// Finished stations in table order, each as its texts and counts only.
 class FinishedStations {
 public:
     void push_back(const FinishedStation& station);
-    void clear();
-    std::size_t size() const { return count_; }
-    bool empty() const { return count_ == 0; }
+    void clear() { texts_.clear(); }
+    std::size_t size() const { return texts_.size(); }
+    bool empty() const { return texts_.empty(); }
     void for_each(const std::function<void(const FinishedStation&)>& visit) const;
 
 private:
-    std::vector<std::string> pieces_;
-    std::size_t count_ = 0;
+    PackedTexts texts_;
 };
 
 class StationTable {
