@@ -82,6 +82,13 @@ void finish_reading(StationRecord& station, const ReadingView& reading, const St
     ++station.finished_count;
 }
 
+Reading& add_reading_finishing_last(StationRecord& station, const StationTableOptions& options, int op_note)
+{
+    for (const Reading& reading : station.readings) finish_reading(station, reading.view(), options, op_note);
+    station.readings.clear();
+    return station.add_reading();
+}
+
 void finish_stations_on_add(StationTable& table, const StationTableOptions& options, int op_note)
 {
     table.finish_on_add([&options, op_note](const StationRecord& station, std::string& text) {
