@@ -87,6 +87,9 @@ void GnssBaseTable::clear()
 
 GnssBaseRecord& GnssBaseTable::add(std::string name)
 {
+    // The base before is complete as a rule: its finished lines give back
+    // the room they were growing into.
+    if (!bases_.empty()) bases_.back().finished_lines.shrink_to_fit();
     auto& b = bases_.emplace_back();
     b.name = std::move(name);
     return b;
@@ -113,14 +116,14 @@ std::optional<GnssBaseHit> GnssBaseTable::find(const std::string& name) const
     index();
     const auto it = exact_.find(name);
     if (it == exact_.end()) return std::nullopt;
-    return GnssBaseHit{it->second, bases_[it->second].vectors.size()};
+    return GnssBaseHit{it->second, bases_[it->second].vector_count()};
 }
 
 GnssBaseHit GnssBaseTable::find_or_add(const std::string& name)
 {
     index();
     const auto it = folded_.find(ucase(name));
-    if (it != folded_.end()) return GnssBaseHit{it->second, bases_[it->second].vectors.size()};
+    if (it != folded_.end()) return GnssBaseHit{it->second, bases_[it->second].vector_count()};
     add(name);
     return GnssBaseHit{bases_.size() - 1, 0};
 }

@@ -146,8 +146,13 @@ struct GnssBaseRecord {
     float antenna_height = 0;
     std::string note;
     std::vector<GnssVector> vectors;
+    // Vectors already turned into their book lines (each ended by CR LF),
+    // standing before `vectors`.
+    std::string finished_lines;
+    std::size_t finished_count = 0;
 
     GnssVector& add_vector();
+    std::size_t vector_count() const { return finished_count + vectors.size(); }
 };
 
 struct GnssBaseHit {
@@ -175,7 +180,7 @@ public:
 
 private:
     void index() const;
-    std::vector<GnssBaseRecord> bases_;
+    std::deque<GnssBaseRecord> bases_;
     mutable std::unordered_map<std::string, std::size_t> exact_;
     mutable std::unordered_map<std::string, std::size_t> folded_;
     mutable std::size_t indexed_ = 0;
@@ -212,7 +217,7 @@ public:
     const GeoPointRecord* find(const std::string& name) const;
 
 private:
-    std::vector<GeoPointRecord> points_;
+    std::deque<GeoPointRecord> points_;
     mutable std::unordered_map<std::string, std::size_t> folded_;
     mutable std::size_t indexed_ = 0;
 };
