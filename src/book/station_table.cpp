@@ -146,14 +146,16 @@ void for_each_station(const Conversion& conv, const StationTableOptions& options
 }
 
 // Every station is left out and there is nothing else to write.
-bool all_left_out(const Conversion& conv, const StationTableOptions& options)
+bool all_left_out(const WorkState& state, const StationTableOptions& options)
 {
-    const WorkState& state = conv.state;
     if (!state.known_points.empty() || !state.gnss_base_table.empty() || !state.geo_point_table.empty()) return false;
     if (options.found_elsewhere && options.found_elsewhere(state)) return false;
     bool any_block = false;
-    for_each_station(
-        conv, options, [&any_block](std::string_view) { any_block = true; }, [](const std::string&) {});
+    state.station_table.finished().for_each([&any_block, &options](const FinishedStation& station) {
+        any_block = any_block || written_as_block(station.reading_count, station.readings_sized, options);
+    });
+    for (const StationRecord& station : state.station_table)
+        any_block = any_block || written_as_block(station.reading_count(), station.readings_sized, options);
     return !any_block;
 }
 
@@ -167,7 +169,7 @@ bool write_station_table(Conversion& conv, const StationTableOptions& options)
         return false;
     }
     auto left_out = [&conv, &options](const std::string& name) { report_left_out(conv, name, options); };
-    if (options.all_left_out_is_nothing_found && all_left_out(conv, options)) {
+    if (options.all_left_out_is_nothing_found && all_left_out(state, options)) {
         for_each_station(conv, options, [](std::string_view) {}, left_out);
         conv.box(kNothingFound, options.nothing_found_title, Icon::Exclamation);
         return false;

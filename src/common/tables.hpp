@@ -98,7 +98,7 @@ public:
     void rename(std::size_t index, std::string name);
     std::size_t size() const { return finished_.size() + stations_.size(); }
     bool empty() const { return size() == 0; }
-    // Stations not finished only (index from finished_count()).
+    // Stations not finished only: index at least finished().size().
     StationRecord& operator[](std::size_t i) { return stations_[i - finished_.size()]; }
     const StationRecord& operator[](std::size_t i) const { return stations_[i - finished_.size()]; }
     StationRecord& back() { return stations_.back(); }
@@ -111,7 +111,6 @@ public:
     // which is then held as `finish` gives its text (until clear()). A
     // finished station is no longer reached by index nor found by name.
     void finish_on_add(Finisher finish) { finish_ = std::move(finish); }
-    std::size_t finished_count() const { return finished_.size(); }
     const FinishedStations& finished() const { return finished_; }
 
     // First station named exactly `name` (case and blanks count).
