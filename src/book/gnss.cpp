@@ -55,27 +55,30 @@ std::string vector_line(const GnssVector& vector, VectorShape shape, VectorTail 
 
 namespace {
 
-// The book line of a vector with its line end, unless the options leave it out.
-void append_vector_line(std::string& out, const GnssVector& vector, const GnssBookOptions& options, int op_note)
+bool left_out(const GnssVector& vector, const GnssBookOptions& options)
 {
-    if (options.skip_null_vectors && vector.dx == 0 && vector.dy == 0 && vector.dz == 0) return;
-    out += vector_line(vector, options.shape, options.tail, op_note);
-    out += "\r\n";
+    return options.skip_null_vectors && vector.dx == 0 && vector.dy == 0 && vector.dz == 0;
 }
 
 }  // namespace
 
 GnssVector& add_vector_finishing_last(GnssBaseRecord& base, const GnssBookOptions& options, int op_note)
 {
-    for (const GnssVector& vector : base.vectors) append_vector_line(base.finished_lines, vector, options, op_note);
-    base.finished_count += base.vectors.size();
-    base.vectors.clear();
+    if (!base.vectors.empty()) {
+        if (!base.finished) base.finished = std::make_unique<GnssBaseRecord::FinishedVectors>();
+        for (const GnssVector& vector : base.vectors) {
+            if (left_out(vector, options)) continue;
+            base.finished->lines += vector_line(vector, options.shape, options.tail, op_note);
+            base.finished->lines += "\r\n";
+        }
+        base.finished->count += base.vectors.size();
+        base.vectors.clear();
+    }
     return base.add_vector();
 }
 
 void write_gnss_bases(Conversion& conv, const GnssBookOptions& options)
 {
-    std::string lines;
     for (const GnssBaseRecord& base : conv.state.gnss_base_table) {
         if (base.vector_count() == 0) {
             conv.box(options.empty_base_text, kAttention, Icon::Exclamation);
@@ -83,10 +86,10 @@ void write_gnss_bases(Conversion& conv, const GnssBookOptions& options)
         }
         write_gnss_base_block(conv.out, base,
                               options.current_date_time ? gnss_date_time(conv.ctx.now()) : options.date_time);
-        conv.out.lines(base.finished_lines);
-        lines.clear();
-        for (const GnssVector& vector : base.vectors) append_vector_line(lines, vector, options, conv.options.op_note);
-        conv.out.lines(lines);
+        if (base.finished) conv.out.lines(base.finished->lines);
+        for (const GnssVector& vector : base.vectors)
+            if (!left_out(vector, options))
+                conv.out.line(vector_line(vector, options.shape, options.tail, conv.options.op_note));
     }
 }
 

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -146,12 +147,16 @@ struct GnssBaseRecord {
     std::string note;
     std::vector<GnssVector> vectors;
     // Vectors already turned into their book lines (each ended by CR LF),
-    // standing before `vectors`.
-    std::string finished_lines;
-    std::size_t finished_count = 0;
+    // standing before `vectors`; made with the first of them, as most bases
+    // have none.
+    struct FinishedVectors {
+        std::string lines;
+        std::size_t count = 0;
+    };
+    std::unique_ptr<FinishedVectors> finished;
 
     GnssVector& add_vector();
-    std::size_t vector_count() const { return finished_count + vectors.size(); }
+    std::size_t vector_count() const { return (finished ? finished->count : 0) + vectors.size(); }
 };
 
 struct GnssBaseHit {
