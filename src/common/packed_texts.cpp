@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 
 namespace qrb {
 
@@ -31,6 +32,7 @@ std::size_t read_varint(std::string_view text, std::size_t& pos)
 
 void PackedTexts::push_back(std::initializer_list<std::string_view> texts)
 {
+    if (texts.size() > kMaxTexts) throw std::logic_error("PackedTexts: too many texts in a record");
     std::size_t size = varint_size(texts.size());
     for (const std::string_view text : texts) size += varint_size(text.size()) + text.size();
     // A record is never split: a piece too full for it is left as it is.
