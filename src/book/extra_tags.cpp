@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/text.hpp"
+
 namespace qrb {
 
 std::string image_folder_of(std::string_view input_path)
@@ -13,34 +15,62 @@ std::string image_folder_of(std::string_view input_path)
     return folder;
 }
 
-void write_alignments(BookWriter& out, const std::vector<AlignmentBlock>& blocks)
+namespace {
+
+void append_line(std::string& out, std::string_view line)
 {
-    for (const AlignmentBlock& b : blocks) {
-        out.tag("#allineamento#");
-        out.line(RecordLine().literal("allin").text(b.start).text(b.end).text(b.value).str());
-        out.value(b.method);
-        out.line(RecordLine().text(b.point).text(b.distance).text(b.offset).text(b.note).text(b.code).str());
-    }
+    out += line;
+    out += "\r\n";
 }
 
-void write_levels(BookWriter& out, const std::vector<LevelBlock>& blocks)
+// Each block of `blocks` after its tag.
+void write_blocks(BookWriter& out, std::string_view tag, const PackedTexts& blocks)
 {
-    for (const LevelBlock& b : blocks) {
-        out.tag("#livello#");
-        out.line(
-            RecordLine().text(b.reference).text(b.value).text(b.point).text(b.height_difference).text(b.note).str());
-    }
+    blocks.for_each([&out, tag](std::span<const std::string_view> texts) {
+        out.tag(tag);
+        out.lines(texts[0]);
+    });
 }
 
-void write_reference_points(BookWriter& out, const std::vector<ReferencePoint>& points)
+}  // namespace
+
+void ExtraTags::add(const AlignmentBlock& b)
 {
-    for (const ReferencePoint& p : points) {
-        out.tag("#ptorxy#");
-        out.line(RecordLine().text(p.name).text(p.east).text(p.north).literal("Rif").str());
-        out.tag("#ptorz#");
-        out.line(RecordLine().text(p.name).text(p.elevation).literal("Rif").str());
-    }
+    std::string text = RecordLine().literal("allin").text(b.start).text(b.end).text(b.value).str();
+    text += "\r\n";
+    append_field_text(text, b.method);
+    text += "\r\n";
+    append_line(text, RecordLine().text(b.point).text(b.distance).text(b.offset).text(b.note).text(b.code).str());
+    alignments.push_back({text});
 }
+
+void ExtraTags::add(const LevelBlock& b)
+{
+    std::string text;
+    append_line(text, RecordLine()
+                          .text(b.reference)
+                          .text(b.value)
+                          .text(b.point)
+                          .text(b.height_difference)
+                          .text(b.note)
+                          .str());
+    levels.push_back({text});
+}
+
+void ExtraTags::add(const ReferencePoint& p)
+{
+    std::string text;
+    append_line(text, RecordLine().text(p.name).text(p.east).text(p.north).literal("Rif").str());
+    append_line(text, "#ptorz#");
+    append_line(text, RecordLine().text(p.name).text(p.elevation).literal("Rif").str());
+    reference_points.push_back({text});
+}
+
+void write_alignments(BookWriter& out, const PackedTexts& blocks) { write_blocks(out, "#allineamento#", blocks); }
+
+void write_levels(BookWriter& out, const PackedTexts& blocks) { write_blocks(out, "#livello#", blocks); }
+
+void write_reference_points(BookWriter& out, const PackedTexts& points) { write_blocks(out, "#ptorxy#", points); }
 
 void write_image_folder(BookWriter& out, const std::string& folder)
 {

@@ -13,9 +13,9 @@
 // the method line and the folder line are single texts.
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "book/survey_book.hpp"
+#include "common/packed_texts.hpp"
 
 namespace qrb {
 
@@ -53,14 +53,19 @@ struct ReferencePoint {
     std::string elevation;
 };
 
+// The blocks collected, each held as its lines after the tag (survey-book
+// text, every line ended by CR LF), in the order added.
 struct ExtraTags {
-    std::vector<AlignmentBlock> alignments;
-    std::vector<LevelBlock> levels;
-    std::vector<ReferencePoint> reference_points;
+    PackedTexts alignments;
+    PackedTexts levels;
+    PackedTexts reference_points;
     // The image folder; "#dirimg#" is written only when this path names an
     // existing folder (or file) at the time of writing. Empty: none.
     std::string image_folder;
 
+    void add(const AlignmentBlock& block);
+    void add(const LevelBlock& block);
+    void add(const ReferencePoint& point);
     void clear() { *this = ExtraTags{}; }
 };
 
@@ -69,9 +74,9 @@ struct ExtraTags {
 // than four characters has none (empty).
 std::string image_folder_of(std::string_view input_path);
 
-void write_alignments(BookWriter& out, const std::vector<AlignmentBlock>& blocks);
-void write_levels(BookWriter& out, const std::vector<LevelBlock>& blocks);
-void write_reference_points(BookWriter& out, const std::vector<ReferencePoint>& points);
+void write_alignments(BookWriter& out, const PackedTexts& blocks);
+void write_levels(BookWriter& out, const PackedTexts& blocks);
+void write_reference_points(BookWriter& out, const PackedTexts& points);
 // Writes "#dirimg#" and the folder when it exists.
 void write_image_folder(BookWriter& out, const std::string& folder);
 

@@ -45,8 +45,12 @@ CollectThenWrite::CollectThenWrite(const ImportOptions& options, FailurePolicy f
 void CollectThenWrite::run(ImportContext& ctx, const std::string& input_path, const ReadPhase& read,
                            const OpenPhase& on_input_open) const
 {
+    const ReadPhase read_finishing = [this, &read](Conversion& c) {
+        finish_stations_on_add(c.state.station_table, book, c.options.op_note);
+        read(c);
+    };
     run_converter(
-        ctx, input_path, spec, read,
+        ctx, input_path, spec, stations_finished_on_add ? read_finishing : read,
         [this](Conversion& c) {
             if (!before_writing) return write_station_table(c, book);
             StationTableOptions learnt = book;

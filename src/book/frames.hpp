@@ -46,6 +46,9 @@ struct CollectThenWrite {
     // Header values learnt while reading (a job name, for example): called
     // with a copy of `book` right before it is written.
     std::function<void(StationTableOptions&)> before_writing;
+    // A station is never touched once the next one is added: it is held as
+    // its book text from then on (see finish_stations_on_add).
+    bool stations_finished_on_add = false;
 };
 
 }  // namespace qrb

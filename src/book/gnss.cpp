@@ -53,19 +53,43 @@ std::string vector_line(const GnssVector& vector, VectorShape shape, VectorTail 
     return r.str();
 }
 
+namespace {
+
+bool left_out(const GnssVector& vector, const GnssBookOptions& options)
+{
+    return options.skip_null_vectors && vector.dx == 0 && vector.dy == 0 && vector.dz == 0;
+}
+
+}  // namespace
+
+GnssVector& add_vector_finishing_last(GnssBaseRecord& base, const GnssBookOptions& options, int op_note)
+{
+    if (!base.vectors.empty()) {
+        if (!base.finished) base.finished = std::make_unique<GnssBaseRecord::FinishedVectors>();
+        for (const GnssVector& vector : base.vectors) {
+            if (left_out(vector, options)) continue;
+            base.finished->lines += vector_line(vector, options.shape, options.tail, op_note);
+            base.finished->lines += "\r\n";
+        }
+        base.finished->count += base.vectors.size();
+        base.vectors.clear();
+    }
+    return base.add_vector();
+}
+
 void write_gnss_bases(Conversion& conv, const GnssBookOptions& options)
 {
     for (const GnssBaseRecord& base : conv.state.gnss_base_table) {
-        if (base.vectors.empty()) {
+        if (base.vector_count() == 0) {
             conv.box(options.empty_base_text, kAttention, Icon::Exclamation);
             continue;
         }
         write_gnss_base_block(conv.out, base,
                               options.current_date_time ? gnss_date_time(conv.ctx.now()) : options.date_time);
-        for (const GnssVector& vector : base.vectors) {
-            if (options.skip_null_vectors && vector.dx == 0 && vector.dy == 0 && vector.dz == 0) continue;
-            conv.out.line(vector_line(vector, options.shape, options.tail, conv.options.op_note));
-        }
+        if (base.finished) conv.out.lines(base.finished->lines);
+        for (const GnssVector& vector : base.vectors)
+            if (!left_out(vector, options))
+                conv.out.line(vector_line(vector, options.shape, options.tail, conv.options.op_note));
     }
 }
 

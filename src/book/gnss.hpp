@@ -60,6 +60,11 @@ void write_gnss_base_block(BookWriter& out, const GnssBaseRecord& base, const Gn
 // shape, covariance text, then the tail.
 std::string vector_line(const GnssVector& vector, VectorShape shape, VectorTail tail, int op_note);
 
+// Adds a vector to the base, for a converter that may change a base's last
+// vector from a later line but never one before it: that one is made its
+// book line first.
+GnssVector& add_vector_finishing_last(GnssBaseRecord& base, const GnssBookOptions& options, int op_note);
+
 // Every base that has vectors as a block with its vector lines, in table
 // order; a base without vectors is reported and left out.
 void write_gnss_bases(Conversion& conv, const GnssBookOptions& options);

@@ -55,6 +55,22 @@ void append_station_reading_line(std::string& out, const ReadingView& reading, c
     append_reading_line(out, upper, field6, field7, options.leading_blank, true);
 }
 
+// The block of a station after its tag: name, height, note and the reading
+// lines, each ended by CR LF.
+void append_station_block(std::string& out, const StationRecord& station, const StationTableOptions& options,
+                          int op_note)
+{
+    auto value = [&out](std::string_view text) {
+        append_field_text(out, text);
+        out += "\r\n";
+    };
+    value(options.upper_case_names ? ucase(station.name) : station.name);
+    value(options.leading_blank ? str_single(station.height) : num_single(station.height));
+    value(station.note);
+    out += station.finished_lines;
+    for (const Reading& reading : station.readings) append_station_reading_line(out, reading.view(), options, op_note);
+}
+
 }  // namespace
 
 void finish_reading(StationRecord& station, const ReadingView& reading, const StationTableOptions& options,
@@ -65,41 +81,67 @@ void finish_reading(StationRecord& station, const ReadingView& reading, const St
     ++station.finished_count;
 }
 
-void write_station_block(Conversion& conv, const StationRecord& station, const StationTableOptions& options)
+Reading& add_reading_finishing_last(StationRecord& station, const StationTableOptions& options, int op_note)
 {
-    BookWriter& out = conv.out;
-    out.tag("#stazione#");
-    out.value(options.upper_case_names ? ucase(station.name) : station.name);
-    out.value(options.leading_blank ? str_single(station.height) : num_single(station.height));
-    out.value(station.note);
-    out.lines(station.finished_lines);
-    std::string lines;
-    for (const Reading& reading : station.readings)
-        append_station_reading_line(lines, reading.view(), options, conv.options.op_note);
-    out.lines(lines);
+    for (const Reading& reading : station.readings) finish_reading(station, reading.view(), options, op_note);
+    station.readings.clear();
+    return station.add_reading();
+}
+
+void finish_stations_on_add(StationTable& table, const StationTableOptions& options, int op_note)
+{
+    table.finish_on_add([&options, op_note](const StationRecord& station, std::string& text) {
+        append_station_block(text, station, options, op_note);
+    });
 }
 
 namespace {
 
 // A station without readings that is left out of the book: reported as the
 // options say (a failure without a case of its own ends the conversion).
-void report_left_out(Conversion& conv, const StationRecord& station, const StationTableOptions& options)
+void report_left_out(Conversion& conv, const std::string& name, const StationTableOptions& options)
 {
     const FailurePolicy& policy = conv.spec.failure;
     if (options.empty_station == StationTableOptions::EmptyStation::OwnWarning) {
         conv.box(options.empty_station_text, kAttention, Icon::Exclamation);
     } else if (policy.subscript) {
-        conv.box(station_without_readings_text(policy, cp1252_to_utf8(station.name)),
+        conv.box(station_without_readings_text(policy, cp1252_to_utf8(name)),
                  policy.subscript_title.empty() ? policy.title : policy.subscript_title, Icon::Exclamation);
     } else {
         fail(kSubscript);
     }
 }
 
-bool written_as_block(const StationRecord& station, const StationTableOptions& options)
+bool written_as_block(std::size_t reading_count, bool readings_sized, const StationTableOptions& options)
 {
-    return station.reading_count() > 0 ||
-           (options.empty_station == StationTableOptions::EmptyStation::BareBlock && station.readings_sized);
+    return reading_count > 0 ||
+           (options.empty_station == StationTableOptions::EmptyStation::BareBlock && readings_sized);
+}
+
+// Each station in table order, the finished ones first: `block` for one
+// written as a block (its text after the tag), `left_out` (its name) for
+// one left out.
+void for_each_station(const Conversion& conv, const StationTableOptions& options,
+                      const std::function<void(std::string_view)>& block,
+                      const std::function<void(const std::string&)>& left_out)
+{
+    const StationTable& table = conv.state.station_table;
+    table.finished().for_each([&](const FinishedStation& station) {
+        if (written_as_block(station.reading_count, station.readings_sized, options))
+            block(station.text);
+        else
+            left_out(std::string(station.name));
+    });
+    std::string text;
+    for (const StationRecord& station : table) {
+        if (written_as_block(station.reading_count(), station.readings_sized, options)) {
+            text.clear();
+            append_station_block(text, station, options, conv.options.op_note);
+            block(text);
+        } else {
+            left_out(station.name);
+        }
+    }
 }
 
 // Every station is left out and there is nothing else to write.
@@ -107,9 +149,13 @@ bool all_left_out(const WorkState& state, const StationTableOptions& options)
 {
     if (!state.known_points.empty() || !state.gnss_base_table.empty() || !state.geo_point_table.empty()) return false;
     if (options.found_elsewhere && options.found_elsewhere(state)) return false;
+    bool any_block = false;
+    state.station_table.finished().for_each([&any_block, &options](const FinishedStation& station) {
+        any_block = any_block || written_as_block(station.reading_count, station.readings_sized, options);
+    });
     for (const StationRecord& station : state.station_table)
-        if (written_as_block(station, options)) return false;
-    return true;
+        any_block = any_block || written_as_block(station.reading_count(), station.readings_sized, options);
+    return !any_block;
 }
 
 }  // namespace
@@ -118,19 +164,21 @@ bool write_station_table(Conversion& conv, const StationTableOptions& options)
 {
     WorkState& state = conv.state;
     if (nothing_found(state, options)) return false;
+    auto left_out = [&conv, &options](const std::string& name) { report_left_out(conv, name, options); };
     if (options.all_left_out_is_nothing_found && all_left_out(state, options)) {
-        for (const StationRecord& station : state.station_table) report_left_out(conv, station, options);
+        for_each_station(conv, options, [](std::string_view) {}, left_out);
         return false;
     }
     if (!conv.spec.keep_header) write_header(conv.out, options.header);
     if (options.write_gnss_bases) options.write_gnss_bases(conv);
 
-    for (const StationRecord& station : state.station_table) {
-        if (written_as_block(station, options))
-            write_station_block(conv, station, options);
-        else
-            report_left_out(conv, station, options);
-    }
+    for_each_station(
+        conv, options,
+        [&conv](std::string_view text) {
+            conv.out.tag("#stazione#");
+            conv.out.lines(text);
+        },
+        left_out);
 
     const ExtraTags* extra = options.extra_tags;
     if (extra) write_alignments(conv.out, extra->alignments);

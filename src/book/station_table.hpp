@@ -72,7 +72,14 @@ bool write_station_table(Conversion& conv, const StationTableOptions& options);
 void finish_reading(StationRecord& station, const ReadingView& reading, const StationTableOptions& options,
                     int op_note);
 
-// One "#stazione#" block: tag, name, height, note and the reading lines.
-void write_station_block(Conversion& conv, const StationRecord& station, const StationTableOptions& options);
+// Adds a reading to the station, for a converter that may change a
+// station's last reading from a later line but never one before it: that
+// one is made its book line first, so a station holds one Reading at most.
+Reading& add_reading_finishing_last(StationRecord& station, const StationTableOptions& options, int op_note);
+
+// From now on the table holds every station complete before the next one as
+// its block's text, written by `options` (which must outlive the table's
+// next clear()): the book is the same, the table far smaller.
+void finish_stations_on_add(StationTable& table, const StationTableOptions& options, int op_note);
 
 }  // namespace qrb

@@ -122,13 +122,22 @@ bool LineReader::next_line(std::string_view& line)
 
 bool LineReader::next_line(std::string& line)
 {
-    std::string_view view;
-    if (!next_line(view)) {
-        line.clear();
-        return false;
+    line.clear();
+    if (!settle()) return false;
+    // Taken piece by piece: a long line grows the string, not the buffer.
+    for (;;) {
+        const char* data = buffer_.data();
+        const char* end = find_line_end(data + pos_, data + len_);
+        line.append(data + pos_, static_cast<std::size_t>(end - (data + pos_)));
+        if (end < data + len_) {
+            skip_lf_ = *end == '\r';
+            pos_ = static_cast<std::size_t>(end - data) + 1;
+            return true;
+        }
+        pos_ = len_;
+        // The last line, without a line end.
+        if (!read_more()) return true;
     }
-    line.assign(view);
-    return true;
 }
 
 std::string LineReader::read_line()

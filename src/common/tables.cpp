@@ -1,5 +1,7 @@
 #include "common/tables.hpp"
 
+#include <stdexcept>
+
 #include "common/text.hpp"
 
 namespace qrb {
@@ -10,18 +12,46 @@ Reading& StationRecord::add_reading()
     return readings.emplace_back();
 }
 
+void FinishedStations::push_back(const FinishedStation& station)
+{
+    char room[16];
+    const std::size_t counted = station.reading_count * 2 + (station.readings_sized ? 1 : 0);
+    texts_.push_back({station.name, station.text, PackedTexts::number_text(counted, room)});
+}
+
+void FinishedStations::for_each(const std::function<void(const FinishedStation&)>& visit) const
+{
+    texts_.for_each([&visit](std::span<const std::string_view> texts) {
+        const std::size_t counted = PackedTexts::text_number(texts[2]);
+        visit({texts[0], texts[1], counted / 2, counted % 2 != 0});
+    });
+}
+
 void StationTable::clear()
 {
+    finished_.clear();
     stations_.clear();
+    finish_ = nullptr;
+    text_.clear();
     first_.clear();
     indexed_ = 0;
 }
 
 StationRecord& StationTable::add(std::string name, float height, std::string note)
 {
-    // The station before is complete as a rule: its finished lines give back
-    // the room they were growing into.
-    if (!stations_.empty()) stations_.back().finished_lines.shrink_to_fit();
+    if (finish_ && !stations_.empty()) {
+        const StationRecord& done = stations_.back();
+        text_.clear();
+        finish_(done, text_);
+        const std::size_t count = done.reading_count();
+        finished_.push_back({count == 0 ? std::string_view(done.name) : std::string_view(), text_, count,
+                             done.readings_sized});
+        stations_.pop_back();
+    } else if (!stations_.empty()) {
+        // The station before is complete as a rule: its finished lines give
+        // back the room they were growing into.
+        stations_.back().finished_lines.shrink_to_fit();
+    }
     auto& s = stations_.emplace_back();
     s.name = std::move(name);
     s.height = height;
@@ -31,13 +61,14 @@ StationRecord& StationTable::add(std::string name, float height, std::string not
 
 void StationTable::rename(std::size_t index, std::string name)
 {
-    stations_[index].name = std::move(name);
+    (*this)[index].name = std::move(name);
     first_.clear();
     indexed_ = 0;
 }
 
 std::optional<StationHit> StationTable::find(const std::string& name) const
 {
+    if (!finished_.empty()) throw std::logic_error("StationTable::find over finished stations");
     for (; indexed_ < stations_.size(); ++indexed_) first_.emplace(stations_[indexed_].name, indexed_);
     const auto it = first_.find(name);
     if (it == first_.end()) return std::nullopt;
@@ -56,6 +87,9 @@ void GnssBaseTable::clear()
 
 GnssBaseRecord& GnssBaseTable::add(std::string name)
 {
+    // The base before is complete as a rule: its finished lines give back
+    // the room they were growing into.
+    if (!bases_.empty() && bases_.back().finished) bases_.back().finished->lines.shrink_to_fit();
     auto& b = bases_.emplace_back();
     b.name = std::move(name);
     return b;
@@ -82,14 +116,14 @@ std::optional<GnssBaseHit> GnssBaseTable::find(const std::string& name) const
     index();
     const auto it = exact_.find(name);
     if (it == exact_.end()) return std::nullopt;
-    return GnssBaseHit{it->second, bases_[it->second].vectors.size()};
+    return GnssBaseHit{it->second, bases_[it->second].vector_count()};
 }
 
 GnssBaseHit GnssBaseTable::find_or_add(const std::string& name)
 {
     index();
     const auto it = folded_.find(ucase(name));
-    if (it != folded_.end()) return GnssBaseHit{it->second, bases_[it->second].vectors.size()};
+    if (it != folded_.end()) return GnssBaseHit{it->second, bases_[it->second].vector_count()};
     add(name);
     return GnssBaseHit{bases_.size() - 1, 0};
 }

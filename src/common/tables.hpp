@@ -6,11 +6,16 @@
 // table keeps an index of first occurrences, extended as the table grows.
 // Names are fixed when an element is added (use rename() to change one).
 #include <cstddef>
+#include <deque>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+#include "common/packed_texts.hpp"
 
 namespace qrb {
 
@@ -60,24 +65,63 @@ struct StationHit {
     std::size_t reading_count;
 };
 
+// A station complete before the next one was added, as the table holds it:
+// the text of its block after the tag, its reading count and whether its
+// reading list was sized. The name is kept for a station without readings
+// only (the one a message may name).
+struct FinishedStation {
+    std::string_view name;
+    std::string_view text;
+    std::size_t reading_count = 0;
+    bool readings_sized = false;
+};
+
+// Finished stations in table order, each as its texts and counts only.
+class FinishedStations {
+public:
+    void push_back(const FinishedStation& station);
+    void clear() { texts_.clear(); }
+    std::size_t size() const { return texts_.size(); }
+    bool empty() const { return texts_.empty(); }
+    void for_each(const std::function<void(const FinishedStation&)>& visit) const;
+
+private:
+    PackedTexts texts_;
+};
+
 class StationTable {
 public:
+    // The book text of a complete station (its block after the tag).
+    using Finisher = std::function<void(const StationRecord&, std::string& text)>;
+
     void clear();
     StationRecord& add(std::string name, float height = 0, std::string note = {});
     void rename(std::size_t index, std::string name);
-    std::size_t size() const { return stations_.size(); }
-    bool empty() const { return stations_.empty(); }
-    StationRecord& operator[](std::size_t i) { return stations_[i]; }
-    const StationRecord& operator[](std::size_t i) const { return stations_[i]; }
+    std::size_t size() const { return finished_.size() + stations_.size(); }
+    bool empty() const { return size() == 0; }
+    // Stations not finished only: index at least finished().size().
+    StationRecord& operator[](std::size_t i) { return stations_[i - finished_.size()]; }
+    const StationRecord& operator[](std::size_t i) const { return stations_[i - finished_.size()]; }
     StationRecord& back() { return stations_.back(); }
+    // The stations not finished, in table order after the finished ones.
     auto begin() const { return stations_.begin(); }
     auto end() const { return stations_.end(); }
+
+    // For a converter that never touches a station once the next one is
+    // added: from now on, adding a station finishes the one before it,
+    // which is then held as `finish` gives its text (until clear()). A
+    // finished station is no longer reached by index nor found by name.
+    void finish_on_add(Finisher finish) { finish_ = std::move(finish); }
+    const FinishedStations& finished() const { return finished_; }
 
     // First station named exactly `name` (case and blanks count).
     std::optional<StationHit> find(const std::string& name) const;
 
 private:
-    std::vector<StationRecord> stations_;
+    FinishedStations finished_;
+    std::deque<StationRecord> stations_;
+    Finisher finish_;
+    std::string text_;  // room for the text of the station being finished
     mutable std::unordered_map<std::string, std::size_t> first_;
     mutable std::size_t indexed_ = 0;
 };
@@ -102,8 +146,17 @@ struct GnssBaseRecord {
     float antenna_height = 0;
     std::string note;
     std::vector<GnssVector> vectors;
+    // Vectors already turned into their book lines (each ended by CR LF),
+    // standing before `vectors`; made with the first of them, as most bases
+    // have none.
+    struct FinishedVectors {
+        std::string lines;
+        std::size_t count = 0;
+    };
+    std::unique_ptr<FinishedVectors> finished;
 
     GnssVector& add_vector();
+    std::size_t vector_count() const { return (finished ? finished->count : 0) + vectors.size(); }
 };
 
 struct GnssBaseHit {
@@ -131,7 +184,7 @@ public:
 
 private:
     void index() const;
-    std::vector<GnssBaseRecord> bases_;
+    std::deque<GnssBaseRecord> bases_;
     mutable std::unordered_map<std::string, std::size_t> exact_;
     mutable std::unordered_map<std::string, std::size_t> folded_;
     mutable std::size_t indexed_ = 0;
@@ -168,7 +221,7 @@ public:
     const GeoPointRecord* find(const std::string& name) const;
 
 private:
-    std::vector<GeoPointRecord> points_;
+    std::deque<GeoPointRecord> points_;
     mutable std::unordered_map<std::string, std::size_t> folded_;
     mutable std::size_t indexed_ = 0;
 };

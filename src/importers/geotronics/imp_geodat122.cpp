@@ -20,6 +20,8 @@ constexpr const char* kTitle = "Importazione file Geodat";
 
 class Geodat122Reader {
 public:
+    Geodat122Reader(const StationTableOptions& book, int op_note) : book_(book), op_note_(op_note) {}
+
     void read(Conversion& c)
     {
         std::string raw;
@@ -33,14 +35,14 @@ public:
     }
 
 private:
-    // The reading the value lines fill, or nothing.
+    // The reading the value lines fill (the last one of its station), or
+    // nothing.
     Reading* current_reading(StationTable& stations)
     {
-        if (station_ && reading_ > 0 && reading_ <= stations[*station_].readings.size())
-            return &stations[*station_].readings[reading_ - 1];
+        if (station_ && reading_open_) return &stations[*station_].readings.back();
         // A line naming what does not exist is ignored, and so are the value
         // lines after it until the next point line.
-        reading_ = 0;
+        reading_open_ = false;
         return nullptr;
     }
 
@@ -56,21 +58,23 @@ private:
             }
             // Value lines before the next point line belong to no reading,
             // also when an earlier station is current again.
-            reading_ = 0;
+            reading_open_ = false;
         } else if (label == "4") {
             code_ = normalize_name(line.value);
         } else if (label == "3") {
-            if (!station_) reading_ = 0;
+            if (!station_) reading_open_ = false;
             else stations[*station_].height = single_val(normalize_name(line.value));
         } else if (label == "5") {
             if (!station_) {
-                reading_ = 0;
+                reading_open_ = false;
                 return;
             }
-            Reading& r = stations[*station_].add_reading();
+            // Only the current reading may still change: the one before it
+            // in the station is final.
+            Reading& r = add_reading_finishing_last(stations[*station_], book_, op_note_);
             r.target = normalize_name(line.value);
             r.code = code_;
-            reading_ = stations[*station_].readings.size();
+            reading_open_ = true;
         } else if (label == "9" || label == "11") {
             if (Reading* r = current_reading(stations)) r->dist = single_val(normalize_name(line.value));
         } else if (label == "7") {
@@ -82,8 +86,10 @@ private:
         }
     }
 
+    const StationTableOptions& book_;
+    int op_note_;
     std::optional<std::size_t> station_;
-    std::size_t reading_ = 0;  // 1-based index of the current reading; 0: none
+    bool reading_open_ = false;
     std::string code_;
 };
 
@@ -96,7 +102,7 @@ void imp_geodat122(ImportContext& ctx, const std::string& input_path)
     frame.book.upper_case_names = true;
     // A station without readings is written as its bare block.
     frame.book.empty_station = StationTableOptions::EmptyStation::BareBlock;
-    Geodat122Reader reader;
+    Geodat122Reader reader(frame.book, ctx.options.op_note);
     frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }
 

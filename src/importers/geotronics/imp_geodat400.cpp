@@ -113,6 +113,7 @@ void imp_geodat400(ImportContext& ctx, const std::string& input_path)
     frame.book.empty_station_text =
         "Il file Geodat contiene una stazione senza nessuna lettura. Verrà ignorata nell'importazione";
     Geodat400Reader reader;
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }
 

@@ -154,7 +154,7 @@ class XpadReader {
 public:
     explicit XpadReader(std::string image_folder) { extra.image_folder = std::move(image_folder); }
 
-    void read(Conversion& c)
+    void read(Conversion& c, const StationTableOptions& book)
     {
         std::string line;
         while (c.in.next_line(line)) {
@@ -166,7 +166,7 @@ public:
             else if (kind == "GPS") read_vector(c.state, f);
             else if (kind == "COV") read_covariance(c.state, f);
             else if (kind == "QTY") read_quality(c.state, f);
-            else if (kind == "TPS") read_reading(c.state, f);
+            else if (kind == "TPS") read_reading(c, book, f);
             else if (kind == "GPO") read_offset_placement(f);
             else if (kind == "GPD") read_intersection(f);
             else if (kind == "PNT") read_point(c.state, f);
@@ -197,8 +197,7 @@ private:
         p.h = number(f, lmp::kHeight);
         p.note = lmp::kNote;
         p.code = lmp::kCode;
-        extra.reference_points.push_back(
-            {p.name, text(f, lmp::kEast), text(f, lmp::kNorth), text(f, lmp::kElevation)});
+        extra.add(ReferencePoint{p.name, text(f, lmp::kEast), text(f, lmp::kNorth), text(f, lmp::kElevation)});
         state.geo_point_table.add(std::move(p));
     }
 
@@ -245,8 +244,11 @@ private:
         if (GnssVector* v = last_vector(state)) v->pdop = single(f, qty::kPdop);
     }
 
-    static void read_reading(WorkState& state, const Fields& f)
+    // A reading never changes after its line: it is made its book line at
+    // once.
+    static void read_reading(Conversion& c, const StationTableOptions& book, const Fields& f)
     {
+        WorkState& state = c.state;
         const auto hit = state.station_table.find(text(f, tps::kStation));
         if (!hit) return;
         StationRecord& station = state.station_table[hit->index];
@@ -260,7 +262,7 @@ private:
         r.target_height = single(f, tps::kTargetHeight);
         r.note = note_of(f, tps::kNote);
         r.code = code_of(f, tps::kCode, r.note);
-        station.add_reading() = std::move(r);
+        finish_reading(station, r.view(), book, c.options.op_note);
     }
 
     void read_offset_placement(const Fields& f)
@@ -271,10 +273,10 @@ private:
         std::string end = text(f, gpo::kR2);
         if (text(f, gpo::kSide) != gpo::kFromR1) std::swap(start, end);
         const std::string height_difference = text(f, gpo::kHeightDifference);
-        extra.alignments.push_back(
-            {start, end, "0", kAlignmentOffset, point, text(f, gpo::kDistance), text(f, gpo::kOffset), note, code});
+        extra.add(AlignmentBlock{start, end, "0", kAlignmentOffset, point, text(f, gpo::kDistance),
+                                 text(f, gpo::kOffset), note, code});
         if (!trim(height_difference).empty())
-            extra.levels.push_back({start, "0.00", point, negated(height_difference), note});
+            extra.add(LevelBlock{start, "0.00", point, negated(height_difference), note});
     }
 
     void read_intersection(const Fields& f)
@@ -283,10 +285,10 @@ private:
         const std::string point = text(f, gpd::kPoint);
         const std::string r1 = text(f, gpd::kR1);
         const std::string r2 = text(f, gpd::kR2);
-        extra.alignments.push_back({r1, r2, "50", kIntersection, point, text(f, gpd::kD1), "0.00", note, code});
-        extra.alignments.push_back({r2, point, "0.00", kIntersection, point, text(f, gpd::kD2), "0.00", note, code});
+        extra.add(AlignmentBlock{r1, r2, "50", kIntersection, point, text(f, gpd::kD1), "0.00", note, code});
+        extra.add(AlignmentBlock{r2, point, "0.00", kIntersection, point, text(f, gpd::kD2), "0.00", note, code});
         for (const auto& [reference, difference] : {std::pair{r1, text(f, gpd::kV1)}, std::pair{r2, text(f, gpd::kV2)}})
-            if (!trim(difference).empty()) extra.levels.push_back({reference, "0.00", point, negated(difference), note});
+            if (!trim(difference).empty()) extra.add(LevelBlock{reference, "0.00", point, negated(difference), note});
     }
 
     void read_point(WorkState& state, const Fields& f)
@@ -369,7 +371,7 @@ void imp_xpad_raw(ImportContext& ctx, const std::string& input_path)
         o.header.title = reader.job_title.empty() ? std::string(kDefaultTitle) : reader.job_title;
         o.header.note = reader.job_note;
     };
-    frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
+    frame.run(ctx, input_path, [&reader, &book](Conversion& c) { reader.read(c, book); });
 }
 
 }  // namespace qrb

@@ -73,8 +73,9 @@ void read_gif10(Conversion& c)
 
 void imp_gif10(ImportContext& ctx, const std::string& input_path)
 {
-    const CollectThenWrite frame(ctx.options, FailurePolicy::standard_naming_station("GIF", kTitle), kBookTitle,
-                                 "File formato Leica (Wild) GIF 10");
+    CollectThenWrite frame(ctx.options, FailurePolicy::standard_naming_station("GIF", kTitle), kBookTitle,
+                           "File formato Leica (Wild) GIF 10");
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, read_gif10);
 }
 

@@ -38,8 +38,9 @@ void read_gre4(Conversion& c)
 
 void imp_gre4(ImportContext& ctx, const std::string& input_path)
 {
-    const CollectThenWrite frame(ctx.options, FailurePolicy::standard_naming_station("Leica GRE 4", kTitle), kBookTitle,
-                                 "File formato Leica GRE 4 (modificato)");
+    CollectThenWrite frame(ctx.options, FailurePolicy::standard_naming_station("Leica GRE 4", kTitle), kBookTitle,
+                           "File formato Leica GRE 4 (modificato)");
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, read_gre4, [](ImportContext& context, LineReader&) {
         context.ui.message_box("Il file Leica GRE 4 verrà salvato in un file dati in formato Quarel.", kBookTitle,
                                Icon::Information);

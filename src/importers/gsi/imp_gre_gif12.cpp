@@ -97,6 +97,7 @@ void imp_gre_gif12(ImportContext& ctx, const std::string& input_path)
     frame.book.empty_station = StationTableOptions::EmptyStation::OwnWarning;
     frame.book.empty_station_text =
         "Il file Wild Gif 12 contiene una stazione senza nessuna lettura. Verrà ignorata nell'importazione";
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, read_gre_gif12);
 }
 

@@ -152,6 +152,7 @@ void imp_gsi(ImportContext& ctx, const std::string& input_path)
                            "File formato Leica GSI generico");
     frame.book.nothing_found = StationTableOptions::NothingFound::StationsKnownPoints;
     frame.book.known_points = true;
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, [gsi16, &frame](Conversion& conv) { GsiReader(conv, gsi16, frame.book).read(); });
 }
 

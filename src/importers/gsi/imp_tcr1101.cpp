@@ -41,8 +41,9 @@ void read_tcr1101(Conversion& c, const StationTableOptions& book)
 
 void imp_tcr1101(ImportContext& ctx, const std::string& input_path)
 {
-    const CollectThenWrite frame(ctx.options, FailurePolicy::standard_naming_station("TCR", kTitle), kBookTitle,
-                                 "File formato Leica TCR 1101 (modificato)");
+    CollectThenWrite frame(ctx.options, FailurePolicy::standard_naming_station("TCR", kTitle), kBookTitle,
+                           "File formato Leica TCR 1101 (modificato)");
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, [&frame](Conversion& c) { read_tcr1101(c, frame.book); });
 }
 

@@ -65,8 +65,9 @@ void read_tcr_gsi(Conversion& c, const StationTableOptions& book)
 
 void imp_tcr_gsi(ImportContext& ctx, const std::string& input_path)
 {
-    const CollectThenWrite frame(ctx.options, FailurePolicy::standard_naming_station("TCR", kTitle), kBookTitle,
-                                 "File formato Leica TCR 70x");
+    CollectThenWrite frame(ctx.options, FailurePolicy::standard_naming_station("TCR", kTitle), kBookTitle,
+                           "File formato Leica TCR 70x");
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, [&frame](Conversion& c) { read_tcr_gsi(c, frame.book); });
 }
 

@@ -108,6 +108,7 @@ void imp_ascodes3(ImportContext& ctx, const std::string& input_path)
     frame.spec.nothing_found_title = "Importazione file Ascodes";
     frame.book.all_left_out_is_nothing_found = true;
     frame.before_writing = [&title](StationTableOptions& book) { book.header.title = title; };
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, [&title](Conversion& c) { read_ascodes(c, title); });
 }
 

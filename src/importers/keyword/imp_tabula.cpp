@@ -45,8 +45,9 @@ void read_station(Conversion& c, const std::string& first_line)
 }
 
 // The point block: target, target height, horizontal angle, vertical angle,
-// distance, code.
-void read_point(Conversion& c, const std::string& first_line)
+// distance, code. A reading never changes after its block: it is made its
+// book line at once.
+void read_point(Conversion& c, const StationTableOptions& book, const std::string& first_line)
 {
     Reading r;
     r.target = value_of(first_line);
@@ -59,10 +60,10 @@ void read_point(Conversion& c, const std::string& first_line)
     StationTable& stations = c.state.station_table;
     // A point before the first station has no block to go to.
     if (stations.empty()) return;
-    stations.back().add_reading() = std::move(r);
+    finish_reading(stations.back(), r.view(), book, c.options.op_note);
 }
 
-void read_tabula(Conversion& c)
+void read_tabula(Conversion& c, const StationTableOptions& book)
 {
     std::string line;
     while (c.in.next_line(line)) {
@@ -70,7 +71,7 @@ void read_tabula(Conversion& c)
         if (keyword == "st")
             read_station(c, line);
         else if (keyword == "pt")
-            read_point(c, line);
+            read_point(c, book, line);
     }
 }
 
@@ -84,7 +85,9 @@ void imp_tabula(ImportContext& ctx, const std::string& input_path)
     frame.book.header.survey_type = ctx.options.tipo_iz ? "IZ" : ctx.options.tipo_od ? "OD" : "";
     frame.book.leading_blank = true;
     frame.book.all_left_out_is_nothing_found = true;
-    frame.run(ctx, input_path, read_tabula);
+    frame.stations_finished_on_add = true;
+    const StationTableOptions& book = frame.book;
+    frame.run(ctx, input_path, [&book](Conversion& c) { read_tabula(c, book); });
 }
 
 }  // namespace qrb

@@ -78,22 +78,25 @@ bool closes_section(std::string_view line)
 
 std::string station_name(std::string_view number) { return std::string(kStationPrefix) + std::string(number); }
 
-// A reading of the station named `station`; the line is skipped when no
-// station has that name.
-void add_reading(StationTable& stations, const std::string& station, std::string target, const Fields& f)
+// A reading of the station named `station`, made its book line at once; the
+// line is skipped when no station has that name.
+void add_reading(Conversion& c, const StationTableOptions& book, const std::string& station, const std::string& target,
+                 const Fields& f)
 {
+    StationTable& stations = c.state.station_table;
     const auto hit = stations.find(station);
     if (!hit) return;
-    Reading& r = stations[hit->index].add_reading();
-    r.target = std::move(target);
+    ReadingView r;
+    r.target = target;
     r.dist = single_val(f[kDist]);
     r.v = single_val(f[kV]);
     r.hz = single_val(f[kHz]);
     r.target_height = single_val(f[kTargetHeight]);
-    r.code = f[kNote].empty() ? std::string(kNoNote) : std::string(f[kNote]);
+    r.code = f[kNote].empty() ? kNoNote : f[kNote];
+    finish_reading(stations[hit->index], r, book, c.options.op_note);
 }
 
-void read_d50(Conversion& c, BaseCoordinates& base)
+void read_d50(Conversion& c, const StationTableOptions& book, BaseCoordinates& base)
 {
     StationTable& stations = c.state.station_table;
     Section open = Section::None;
@@ -117,10 +120,10 @@ void read_d50(Conversion& c, BaseCoordinates& base)
             stations.add(station_name(f[kStationNumber]), single_val(f[kInstrumentHeight]), std::string(kStationNote));
             break;
         case Section::Points:
-            add_reading(stations, station_name(f[kPointStation]), std::string(f[kPointTarget]), f);
+            add_reading(c, book, station_name(f[kPointStation]), std::string(f[kPointTarget]), f);
             break;
         case Section::Links:
-            add_reading(stations, station_name(f[kLinkStation]), station_name(f[kLinkTarget]), f);
+            add_reading(c, book, station_name(f[kLinkStation]), station_name(f[kLinkTarget]), f);
             break;
         case Section::Base:
             base.x = val(f[kBaseX]);
@@ -150,7 +153,8 @@ void imp_d50(ImportContext& ctx, const std::string& input_path)
         r.literal(str_double(base.x)).literal(str_double(base.y)).literal(str_double(base.z));
         book.origin_line = r.str();
     };
-    frame.run(ctx, input_path, [&base](Conversion& c) { read_d50(c, base); });
+    const StationTableOptions& book = frame.book;
+    frame.run(ctx, input_path, [&book, &base](Conversion& c) { read_d50(c, book, base); });
 }
 
 }  // namespace qrb

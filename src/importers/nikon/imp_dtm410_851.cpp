@@ -103,6 +103,7 @@ void run_comma_file(ImportContext& ctx, const std::string& input_path, const Com
     CollectThenWrite frame(ctx.options, FailurePolicy::standard(std::string(layout.format), std::string(layout.title)),
                            std::string(layout.book_title), std::string(layout.note));
     frame.book.all_left_out_is_nothing_found = true;
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, [&layout](Conversion& c) { read_comma_records(c, layout); });
 }
 

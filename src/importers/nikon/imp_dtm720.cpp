@@ -87,6 +87,7 @@ void imp_dtm720(ImportContext& ctx, const std::string& input_path)
     frame.book.empty_station = StationTableOptions::EmptyStation::OwnWarning;
     frame.book.empty_station_text =
         "Il file Nikon DTM 720 contiene una stazione senza nessuna lettura. Verrà ignorata nell'importazione";
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, read_dtm720);
 }
 

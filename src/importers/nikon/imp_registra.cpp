@@ -11,7 +11,6 @@
 // height and in the format word of their texts; one reading step runs on a
 // table of those differences.
 #include <string_view>
-#include <vector>
 
 #include "book/frames.hpp"
 #include "common/failure.hpp"
@@ -62,33 +61,32 @@ float number_or(const Fields& f, std::size_t field, float fixed)
 }
 
 // The first line without its first and last characters, trimmed, closed by
-// one more record mark. An empty input, or a line too short to lose two
-// characters, fails before the output is chosen.
+// one more record mark, made in the line's own room. An empty input, or a
+// line too short to lose two characters, fails before the output is chosen.
 std::string prepared_first_line(LineReader& in)
 {
     std::string line = in.read_line();
     if (line.size() < 2) fail(kInvalidArgument);
-    return trim(std::string_view(line).substr(1, line.size() - 2)) + kRecordMark;
-}
-
-// Every text closed by a record mark, trimmed, in order.
-std::vector<std::string> records_of(std::string_view line)
-{
-    std::vector<std::string> records;
-    std::size_t start = 0;
-    for (std::size_t mark = line.find(kRecordMark); mark != std::string_view::npos;
-         mark = line.find(kRecordMark, start)) {
-        records.push_back(trim(line.substr(start, mark - start)));
-        start = mark + 1;
+    const std::string_view inner = trim_view(std::string_view(line).substr(1, line.size() - 2));
+    if (inner.empty()) {
+        line.clear();
+    } else {
+        const auto start = static_cast<std::size_t>(inner.data() - line.data());
+        line.erase(start + inner.size());
+        line.erase(0, start);
     }
-    return records;
+    line += kRecordMark;
+    return line;
 }
 
 void read_registra(Conversion& c, const RegistraLayout& layout, const std::string& line, std::string& job)
 {
     StationTable& stations = c.state.station_table;
-    for (const std::string& record : records_of(line)) {
-        const Fields f = split_fields(record, "|");
+    // Every text closed by a record mark, trimmed, in order.
+    std::size_t start = 0;
+    for (std::size_t mark = line.find(kRecordMark); mark != std::string::npos;
+         start = mark + 1, mark = line.find(kRecordMark, start)) {
+        const Fields f = split_fields(trim_view(std::string_view(line).substr(start, mark - start)), "|");
         const std::string_view type = f[kTypeField];
         if (type == kJobType) {
             job = std::string(f[kNameField]);
@@ -121,6 +119,7 @@ void run_registra(ImportContext& ctx, const std::string& input_path, const Regis
     frame.before_writing = [&job](StationTableOptions& book) {
         if (!job.empty()) book.header.note = job;
     };
+    frame.stations_finished_on_add = true;
     frame.run(
         ctx, input_path, [&](Conversion& c) { read_registra(c, layout, line, job); },
         [&line](ImportContext&, LineReader& in) { line = prepared_first_line(in); });

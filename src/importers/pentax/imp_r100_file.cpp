@@ -59,7 +59,8 @@ void read_r100_file(Conversion& c)
 
 void imp_r100_file(ImportContext& ctx, const std::string& input_path)
 {
-    const CollectThenWrite frame(ctx.options, FailurePolicy::standard("Pentax", kTitle), kBookTitle, kNote);
+    CollectThenWrite frame(ctx.options, FailurePolicy::standard("Pentax", kTitle), kBookTitle, kNote);
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, read_r100_file);
 }
 

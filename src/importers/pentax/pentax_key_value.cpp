@@ -163,6 +163,7 @@ void run_key_value(ImportContext& ctx, const std::string& input_path, const KeyV
     frame.spec.nothing_found_title = variant.title;
     frame.book.empty_station = StationTableOptions::EmptyStation::BareBlock;
     const StationTableOptions& book = frame.book;
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, [&variant, &book](Conversion& c) {
         write_header(c.out, book.header);
         KeyValueReader reader(c.state.station_table, variant);

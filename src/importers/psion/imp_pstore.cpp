@@ -94,6 +94,7 @@ void run_pstore(ImportContext& ctx, const std::string& input_path, const PstoreL
     frame.book.empty_station = StationTableOptions::EmptyStation::OwnWarning;
     frame.book.empty_station_text = layout.empty_station_warning;
     frame.book.all_left_out_is_nothing_found = true;
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, [&layout](Conversion& c) { read_pstore(c, layout); });
 }
 

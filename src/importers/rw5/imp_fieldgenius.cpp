@@ -156,8 +156,11 @@ Ecef reference_position(const Fields& f)
 
 class FieldGeniusReader {
 public:
+    FieldGeniusReader(const StationTableOptions& book, const GnssBookOptions& gnss) : book_(book), gnss_(gnss) {}
+
     void read(Conversion& c)
     {
+        op_note_ = c.options.op_note;
         GnssBaseTable& bases = c.state.gnss_base_table;
         StationTable& set_ups = c.state.station_table;
         std::string line;
@@ -197,7 +200,8 @@ public:
 private:
     void read_vector(GnssBaseRecord& base, const Fields& f) const
     {
-        GnssVector& v = base.add_vector();
+        // Later lines change the last vector only.
+        GnssVector& v = add_vector_finishing_last(base, gnss_, op_note_);
         v.point = text(f, kVector.point);
         v.dx = dbl(f, kVector.dx);
         v.dy = dbl(f, kVector.dy);
@@ -220,13 +224,18 @@ private:
         const std::optional<StationHit> hit = set_ups.find(text(f, kReading.set_up));
         if (!hit) return;
         current_set_up_ = hit->index;
-        Reading& r = set_ups[hit->index].add_reading();
-        r.target = text(f, kReading.target);
+        // A reading never changes after its line: it is made its book line
+        // at once.
+        const std::string target = text(f, kReading.target);
+        const std::string code = ucase(note_text(f[kReading.description]));
+        ReadingView r;
+        r.target = target;
         r.hz = single(f, kReading.hz);
         r.v = single(f, kReading.v);
         r.dist = single(f, kReading.distance);
         r.target_height = target_height_;
-        r.code = ucase(note_text(f[kReading.description]));
+        r.code = code;
+        finish_reading(set_ups[hit->index], r, book_, op_note_);
     }
 
     void read_gnss_line(GnssBaseTable& bases, const Fields& f)
@@ -245,6 +254,9 @@ private:
         }
     }
 
+    const StationTableOptions& book_;
+    const GnssBookOptions& gnss_;
+    int op_note_ = 0;
     std::string job_;
     std::optional<std::size_t> current_set_up_;
     float instrument_height_ = 0;
@@ -258,18 +270,18 @@ private:
 
 void imp_fieldgenius(ImportContext& ctx, const std::string& input_path)
 {
-    FieldGeniusReader reader;
-    CollectThenWrite frame(ctx.options, FailurePolicy::standard(kFormatName, kTitle), kBookTitle, kDefaultNote);
-    StationTableOptions& book = frame.book;
-    book.nothing_found = StationTableOptions::NothingFound::StationsBasesKnownPoints;
-    frame.spec.nothing_found_title = kNothingFoundTitle;
-    book.empty_station = StationTableOptions::EmptyStation::OwnWarning;
-    book.empty_station_text = kEmptySetUp;
     GnssBookOptions gnss;
     gnss.tail = VectorTail::PdopEmpty;
     gnss.empty_base_text = kEmptyBase;
     gnss.date_time = kBaseDateTime;
-    book.write_gnss_bases = gnss_bases_writer(std::move(gnss));
+    CollectThenWrite frame(ctx.options, FailurePolicy::standard(kFormatName, kTitle), kBookTitle, kDefaultNote);
+    StationTableOptions& book = frame.book;
+    FieldGeniusReader reader(book, gnss);
+    book.nothing_found = StationTableOptions::NothingFound::StationsBasesKnownPoints;
+    frame.spec.nothing_found_title = kNothingFoundTitle;
+    book.empty_station = StationTableOptions::EmptyStation::OwnWarning;
+    book.empty_station_text = kEmptySetUp;
+    book.write_gnss_bases = gnss_bases_writer(gnss);
     frame.before_writing = [&reader](StationTableOptions& o) {
         if (!reader.job().empty()) o.header.note = reader.job();
     };

@@ -85,6 +85,7 @@ void imp_nikon_raw(ImportContext& ctx, const std::string& input_path)
     CollectThenWrite frame(ctx.options, FailurePolicy::standard(kFormatName, kTitle), kBookTitle, kBookNote);
     frame.book.nothing_found = StationTableOptions::NothingFound::StationsKnownPoints;
     frame.book.known_points = true;
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, read_nikon_raw);
 }
 

@@ -88,6 +88,7 @@ void imp_nivo_raw(ImportContext& ctx, const std::string& input_path)
 {
     CollectThenWrite frame(ctx.options, FailurePolicy::standard(kFormatName, kTitle), kBookTitle, kBookNote);
     frame.spec.nothing_found_title = kNothingFoundTitle;
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, read_nivo_raw);
 }
 

@@ -85,8 +85,11 @@ double angle(const Fields& f, PrefixedField p) { return to_double(dms_to_radians
 
 class SurvceReader {
 public:
+    explicit SurvceReader(const GnssBookOptions& gnss) : gnss_(gnss) {}
+
     void read(Conversion& c)
     {
+        op_note_ = c.options.op_note;
         std::string line;
         while (c.in.next_line(line)) {
             const Fields f = rw5::split_record(line);
@@ -144,7 +147,8 @@ private:
     void read_vector(GnssBaseTable& bases, const Fields& f)
     {
         if (bases.empty()) return;
-        GnssVector& v = bases[bases.size() - 1].add_vector();
+        // Later lines change the last vector only.
+        GnssVector& v = add_vector_finishing_last(bases[bases.size() - 1], gnss_, op_note_);
         v.point = text(f, kVector.point);
         v.dx = dbl(f, kVector.dx);
         v.dy = dbl(f, kVector.dy);
@@ -173,6 +177,8 @@ private:
         if (GnssVector* v = rw5::last_vector(bases)) v->pdop = pdop_;
     }
 
+    const GnssBookOptions& gnss_;
+    int op_note_ = 0;
     std::string title_;
     float rod_height_ = 0;
     float pdop_ = 3;
@@ -185,7 +191,11 @@ private:
 
 void imp_survce_rw5(ImportContext& ctx, const std::string& input_path)
 {
-    SurvceReader reader;
+    GnssBookOptions gnss;
+    gnss.tail = VectorTail::PdopEmpty;
+    gnss.empty_base_text = kEmptyBase;
+    gnss.skip_null_vectors = true;
+    SurvceReader reader(gnss);
     CollectThenWrite frame(ctx.options, FailurePolicy::standard(kFormatName, kTitle).without_subscript(),
                            kDefaultTitle, kDefaultTitle);
     frame.spec.success_title = kSuccessTitle;
@@ -193,11 +203,7 @@ void imp_survce_rw5(ImportContext& ctx, const std::string& input_path)
     book.nothing_found = StationTableOptions::NothingFound::StationsBasesKnownPoints;
     frame.spec.nothing_found_title = kNothingFoundTitle;
     book.found_elsewhere = [&reader](const WorkState&) { return !reader.points().empty(); };
-    GnssBookOptions gnss;
-    gnss.tail = VectorTail::PdopEmpty;
-    gnss.empty_base_text = kEmptyBase;
-    gnss.skip_null_vectors = true;
-    book.write_gnss_bases = gnss_bases_writer(std::move(gnss));
+    book.write_gnss_bases = gnss_bases_writer(gnss);
     book.write_geo_points = [&reader](Conversion& c) { write_geo_point_lines(c, reader.points()); };
     frame.before_writing = [&reader](StationTableOptions& o) {
         if (!reader.title().empty()) o.header.title = o.header.note = reader.title();

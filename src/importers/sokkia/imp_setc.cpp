@@ -78,6 +78,7 @@ void imp_setc(ImportContext& ctx, const std::string& input_path)
     // With both survey types chosen, "IZ" wins.
     frame.book.header.survey_type = ctx.options.tipo_iz ? "IZ" : ctx.options.tipo_od ? "OD" : "";
     frame.book.all_left_out_is_nothing_found = true;
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, read_setc);
 }
 

@@ -149,6 +149,7 @@ void convert_keyword_records(ImportContext& ctx, const std::string& input_path, 
 
     std::string job = book_text(dialect.job_default);
     frame.before_writing = [&job](StationTableOptions& book) { book.header.note = job; };
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, [&](Conversion& c) { KeywordReader(c, dialect, job).read(); });
 }
 

@@ -17,6 +17,7 @@ CollectThenWrite listing_frame(const ImportOptions& options, const ListingTexts&
     frame.spec.nothing_found_title = texts.box_title;
     frame.spec.keep_header = true;
     frame.book.empty_station = StationTableOptions::EmptyStation::BareBlock;
+    frame.stations_finished_on_add = true;
     return frame;
 }
 

@@ -74,6 +74,7 @@ void imp_elta_r45(ImportContext& ctx, const std::string& input_path)
                            "Importazione file Zeiss Elta", {});
     frame.spec.keep_header = true;
     EltaReader reader;
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }
 

@@ -66,6 +66,7 @@ void imp_hc100(ImportContext& ctx, const std::string& input_path)
     frame.spec.success_title = kTitle;
     frame.spec.keep_header = true;
     Hc100Reader reader;
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }
 

@@ -92,6 +92,7 @@ void run_comma(ImportContext& ctx, const std::string& input_path, const CommaFor
                            "Importazione file Zeiss Elta", {});
     frame.spec.success_title = format.success_title;
     frame.spec.keep_header = true;
+    frame.stations_finished_on_add = true;
     CommaReader reader(format);
     frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }

@@ -62,6 +62,7 @@ void imp_r5_3600(ImportContext& ctx, const std::string& input_path)
 {
     CollectThenWrite frame = zeiss::fixed_column_frame(ctx.options, "R5", "Importazione file formato R5 (Zeiss elta 50)");
     TrimbleReader reader(chosen_survey_type(ctx.options));
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }
 

@@ -91,6 +91,7 @@ void imp_rec_elta(ImportContext& ctx, const std::string& input_path)
     frame.spec.success_title = kTitle;
     frame.spec.keep_header = true;
     RecEltaReader reader;
+    frame.stations_finished_on_add = true;
     frame.run(ctx, input_path, [&reader](Conversion& c) { reader.read(c); });
 }
 
