@@ -46,6 +46,9 @@ inline float to_single(double value)
 // The number of a text stored in a single-precision variable: val, then
 // to_single.
 inline float single_val(std::string_view text) { return to_single(val(text)); }
+// The number of a text divided in double precision; only the quotient is
+// stored in a single-precision variable.
+inline float quotient_value(std::string_view text, double divisor) { return to_single(val(text) / divisor); }
 // The number of a field at fixed columns, read as val reads it; stored in a
 // single-precision variable.
 inline double column_value(std::string_view line, Column c) { return val(column_view(line, c)); }

@@ -45,7 +45,10 @@ float single_value(std::string_view text, double divisor)
     return to_single(static_cast<double>(single_val(text)) / divisor);
 }
 
-float quotient_value(std::string_view text, double divisor) { return to_single(val(text) / divisor); }
+float quotient_at(std::string_view line, long long column, double divisor)
+{
+    return quotient_value(mid(line, column, 8), divisor);
+}
 
 Reading gsi8_fixed_reading(std::string_view line, bool signed_target_height, HeldSingle held)
 {

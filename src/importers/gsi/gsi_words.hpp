@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/number.hpp"
 #include "common/short_list.hpp"
 #include "common/tables.hpp"
 #include "common/work_state.hpp"
@@ -48,7 +49,9 @@ std::string number_or_name(std::string_view data);
 float single_value(std::string_view text, double divisor = 1);
 // The number of a word's text divided in double precision; only the quotient
 // is held in single precision. A data field above 2^24 keeps its last digit.
-float quotient_value(std::string_view text, double divisor);
+using qrb::quotient_value;
+// quotient_value of the 8 data characters from `column` of a GSI-8 line.
+float quotient_at(std::string_view line, long long column, double divisor);
 
 // When a converter holds a scaled field in single precision: as soon as it is
 // read (single_value) or only once it is divided (quotient_value).

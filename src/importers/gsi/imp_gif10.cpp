@@ -29,11 +29,6 @@ std::string gif_name(std::string_view line, long long column)
     return gsi::number_or_name(trim(mid(line, column, 8)));
 }
 
-float scaled(std::string_view line, long long column, double divisor)
-{
-    return to_single(val(mid(line, column, 8)) / divisor);
-}
-
 void read_gif10(Conversion& c)
 {
     StationTable& stations = c.state.station_table;
@@ -50,9 +45,9 @@ void read_gif10(Conversion& c)
             } else if (block == "60") {
                 // An instrument height needs the station it belongs to.
                 if (stations.empty()) fail(kInvalidArgument);
-                stations.back().height = scaled(line, kWord2Column, 100);
+                stations.back().height = gsi::quotient_at(line, kWord2Column, 100);
             } else if (block == "61") {
-                target_height = scaled(line, kWord2Column, 100);
+                target_height = gsi::quotient_at(line, kWord2Column, 100);
             }
         } else if (kind == "11") {
             // A measurement needs the station it belongs to.
@@ -60,9 +55,9 @@ void read_gif10(Conversion& c)
             Reading& r = stations.back().add_reading();
             r.target = gif_name(line, kPointColumn);
             if (r.target.empty()) r.target = "non_valido";
-            r.dist = scaled(line, kDistanceColumn, 1000);
-            r.v = scaled(line, kZenithColumn, 100000);
-            r.hz = scaled(line, kWord2Column, 100000);
+            r.dist = gsi::quotient_at(line, kDistanceColumn, 1000);
+            r.v = gsi::quotient_at(line, kZenithColumn, 100000);
+            r.hz = gsi::quotient_at(line, kWord2Column, 100000);
             r.code = "nn";
             r.target_height = target_height;
         }

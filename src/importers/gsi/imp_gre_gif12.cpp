@@ -6,6 +6,7 @@
 #include "common/failure.hpp"
 #include "common/number.hpp"
 #include "common/text.hpp"
+#include "importers/gsi/gsi_words.hpp"
 
 namespace qrb {
 
@@ -39,7 +40,7 @@ std::string gre_name(std::string_view line, long long column)
     return trim(replace_all(field, "0", " "));
 }
 
-float metres(std::string_view line, long long column) { return to_single(field_value(line, column) / 1000); }
+float metres(std::string_view line, long long column) { return gsi::quotient_at(line, column, 1000); }
 
 // A vertex sighted by a 199 or 201 block, for the next measurement only.
 struct PendingVertex {
@@ -73,8 +74,8 @@ void read_gre_gif12(Conversion& c)
             Reading& r = stations.back().add_reading();
             const std::string own_name = gre_name(line, kWord1Column);
             r.target = vertex.set ? "V" + (vertex.name.empty() ? own_name : vertex.name) : own_name;
-            r.hz = to_single(field_value(line, kWord2Column) / 100000);
-            r.v = to_single(field_value(line, kWord3Column) / 100000);
+            r.hz = gsi::quotient_at(line, kWord2Column, 100000);
+            r.v = gsi::quotient_at(line, kWord3Column, 100000);
             r.dist = metres(line, kWord4Column);
             r.note = num_double(val(mid(line, kNoteColumn)));
             r.code = r.note;

@@ -65,7 +65,7 @@ private:
             if (w.wi == "84") record_.east = val(w.from7) / div.length;
             else if (w.wi == "85") record_.north = val(w.from7) / div.length;
             else if (w.wi == "86") record_.height = val(w.from7) / div.length;
-            else if (w.wi == "88") station.height = to_single(val(w.from8) / div.length);
+            else if (w.wi == "88") station.height = gsi::quotient_value(w.from8, div.length);
             else if (w.wi == "71" || w.wi == "79") station.note = record_.note = gsi::code_word(w.from8);
         }
         record_.collect(conv_.state);
@@ -84,11 +84,11 @@ private:
         bool has_code = false;
         record_.start({});
         for (const gsi::Word& w : gsi::words_by_index(line)) {
-            if (w.wi == "21") reading.hz = to_single(val(w.from8) / div.angle);
-            else if (w.wi == "22") reading.v = to_single(val(w.from8) / div.angle);
-            else if (w.wi == "31") reading.dist = to_single(val(w.from8) / div.length);
-            else if (w.wi == "87") reading.target_height = to_single(val(w.from7) / div.length);
-            else if (w.wi == "88") station.height = to_single(val(w.from8) / div.length);
+            if (w.wi == "21") reading.hz = gsi::quotient_value(w.from8, div.angle);
+            else if (w.wi == "22") reading.v = gsi::quotient_value(w.from8, div.angle);
+            else if (w.wi == "31") reading.dist = gsi::quotient_value(w.from8, div.length);
+            else if (w.wi == "87") reading.target_height = gsi::quotient_value(w.from7, div.length);
+            else if (w.wi == "88") station.height = gsi::quotient_value(w.from8, div.length);
             else if (w.wi == "71" || w.wi == "79") {
                 record_.note = gsi::code_word(w.from8);
                 has_code = true;

@@ -48,8 +48,6 @@ bool is_empty_name(std::string_view name, const KeywordDialect& dialect)
     return dialect.blank_name_is_empty ? trim_view(name).empty() : name.empty();
 }
 
-float scaled(std::string_view text, double divisor) { return to_single(val(text) / divisor); }
-
 class KeywordReader {
 public:
     KeywordReader(Conversion& conv, const KeywordDialect& dialect, std::string& job)
@@ -116,15 +114,15 @@ private:
         const std::string values = std::string(data) + ",";
         const Fields f = split_fields(values, ",");
         Reading& r = stations_.back().readings.back();
-        r.hz = scaled(f[1], d_.angle_divisor);
+        r.hz = quotient_value(f[1], d_.angle_divisor);
         if (keyword == "SD") {
-            r.v = scaled(f[2], d_.angle_divisor);
+            r.v = quotient_value(f[2], d_.angle_divisor);
             r.dist = single_val(f[3]);
         } else if (keyword == "HD") {
             r.dist = single_val(f[2]);
-            r.v = scaled(f[3], d_.height_difference_divisor);
+            r.v = quotient_value(f[3], d_.height_difference_divisor);
         } else {
-            r.v = scaled(f[2], d_.angle_divisor);
+            r.v = quotient_value(f[2], d_.angle_divisor);
             r.dist = 0;
         }
     }
