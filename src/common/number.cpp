@@ -371,23 +371,23 @@ double to_double(double value)
     return value;
 }
 
-std::int16_t to_int16(double value)
+namespace {
+
+// The value rounded half to even; out of the integer's range it overflows.
+template <typename Int>
+Int to_integer(double value)
 {
     if (!std::isfinite(value)) fail(kOverflow);
     const double r = round_half_even(value);
-    if (r < std::numeric_limits<std::int16_t>::min() || r > std::numeric_limits<std::int16_t>::max())
-        fail(kOverflow);
-    return static_cast<std::int16_t>(r);
+    if (r < std::numeric_limits<Int>::min() || r > std::numeric_limits<Int>::max()) fail(kOverflow);
+    return static_cast<Int>(r);
 }
 
-std::int32_t to_int32(double value)
-{
-    if (!std::isfinite(value)) fail(kOverflow);
-    const double r = round_half_even(value);
-    if (r < std::numeric_limits<std::int32_t>::min() || r > std::numeric_limits<std::int32_t>::max())
-        fail(kOverflow);
-    return static_cast<std::int32_t>(r);
-}
+}  // namespace
+
+std::int16_t to_int16(double value) { return to_integer<std::int16_t>(value); }
+
+std::int32_t to_int32(double value) { return to_integer<std::int32_t>(value); }
 
 std::string format_with_mask(double value, std::string_view mask)
 {
