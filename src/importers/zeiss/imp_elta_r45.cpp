@@ -7,6 +7,7 @@
 #include "common/number.hpp"
 #include "common/text.hpp"
 #include "importers/zeiss/station_runs.hpp"
+#include "importers/zeiss/type_blocks.hpp"
 
 namespace qrb {
 
@@ -34,8 +35,8 @@ public:
         while (c.in.next_line(line)) {
             const std::string kind = lcase(column_view(line, kKind));
             if (kind == "th") {
-                target_height_ = column_single(line, kTargetHeight);
-                instrument_height_ = column_single(line, kInstrumentHeight);
+                heights_.target = column_single(line, kTargetHeight);
+                heights_.instrument = column_single(line, kInstrumentHeight);
             } else if (kind == "sd" || kind == "hd") {
                 add_reading(c.state.station_table, line, kind == "hd");
             }
@@ -48,21 +49,18 @@ private:
         std::string station = column_trimmed(line, kStation);
         const bool station_elsewhere = station.empty();
         if (station_elsewhere) station = column_trimmed(line, kStationElsewhere);
-        Reading& r = stations_.at(stations, station, instrument_height_).add_reading();
+        Reading& r = stations_.at(stations, station, heights_.instrument).add_reading();
         r.target = column_trimmed(line, kPoint);
         r.hz = column_single(line, kHz);
         r.dist = column_single(line, kDistance);
         r.v = column_single(line, kVertical);
-        if (height_difference)
-            r.v = to_single(column_value(line, kVertical) - static_cast<double>(instrument_height_) +
-                            static_cast<double>(target_height_));
+        if (height_difference) r.v = zeiss::height_difference(column_value(line, kVertical), heights_);
         r.code = column_trimmed(line, station_elsewhere ? kNoteElsewhere : kStationElsewhere);
         if (r.code.empty()) r.code = "nn";
-        r.target_height = target_height_;
+        r.target_height = heights_.target;
     }
 
-    float target_height_ = 0;
-    float instrument_height_ = 0;
+    zeiss::Heights heights_;
     zeiss::StationRuns stations_;
 };
 

@@ -35,6 +35,11 @@ void to_slope(Reading& r)
 
 }  // namespace
 
+float height_difference(double recorded, const Heights& heights)
+{
+    return to_single(recorded - static_cast<double>(heights.instrument) + static_cast<double>(heights.target));
+}
+
 void store_blocks(Reading& reading, std::span<const TypeBlock> blocks, const Heights& heights, SurveyType type)
 {
     // The distance is taken first, wherever its block stands, so that a
@@ -52,8 +57,7 @@ void store_blocks(Reading& reading, std::span<const TypeBlock> blocks, const Hei
             reading.v = single_val(b.value);
             if (type == SurveyType::ReducedHeight) to_reduced(reading);
         } else if (b.type == "h") {
-            reading.v = to_single(val(b.value) - static_cast<double>(heights.instrument) +
-                                  static_cast<double>(heights.target));
+            reading.v = height_difference(val(b.value), heights);
             if (type == SurveyType::SlopeZenith) to_slope(reading);
         }
     }

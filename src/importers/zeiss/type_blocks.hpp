@@ -48,6 +48,10 @@ struct Heights {
     float target = 0;
 };
 
+// A recorded height difference as the reading's vertical value: less the
+// instrument height, plus the target height.
+float height_difference(double recorded, const Heights& heights);
+
 // A height marker and its value on a height line: "th" sets the target
 // height, "ih" the instrument height; with `point_markers` also "hp" (the
 // target) and "hs" (the instrument). Markers are compared as they stand.
