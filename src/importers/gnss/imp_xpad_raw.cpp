@@ -35,6 +35,7 @@
 #include "common/routines.hpp"
 #include "common/text.hpp"
 #include "importers/gnss/xpad_date.hpp"
+#include "importers/rw5/rw5_records.hpp"
 
 namespace qrb {
 
@@ -49,10 +50,7 @@ constexpr const char* kEmptyStation = "Il file Geomax XPAD/GeoForce contiene una
                                       "nessuna lettura. Verrà ignorata nell'importazione";
 
 // A value field: its number after the split and the prefix that leads it.
-struct Field {
-    std::size_t number;
-    std::string_view prefix;
-};
+using Field = rw5::PrefixedField;
 
 namespace job {
 constexpr Field kDate{3, "DT"}, kTime{4, "HM"}, kName{5, "NM"}, kNote{7, "NT"};
@@ -112,20 +110,20 @@ constexpr std::pair<std::string_view, Kind> kSubtypes[] = {
 };
 }  // namespace pnt
 
-// The text of a field less every occurrence of its prefix.
-std::string text(const Fields& f, Field field) { return replace_all(f[field.number], field.prefix, ""); }
-double number(const Fields& f, Field field) { return val(text(f, field)); }
-float single(const Fields& f, Field field) { return to_single(number(f, field)); }
+// The text of a field less every occurrence of its prefix, or its number.
+using rw5::dbl;
+using rw5::single;
+using rw5::text;
 
 // Note and code of GPS, TPS and PNT records: a note field of only its prefix
 // means "Nessuna"; a code field empty or of only its prefix takes the note.
 std::string note_of(const Fields& f, Field note)
 {
-    return f[note.number] == note.prefix ? std::string("Nessuna") : text(f, note);
+    return f[note.field] == note.prefix ? std::string("Nessuna") : text(f, note);
 }
 std::string code_of(const Fields& f, Field code, const std::string& note)
 {
-    const std::string_view raw = f[code.number];
+    const std::string_view raw = f[code.field];
     return raw.empty() || raw == code.prefix ? note : text(f, code);
 }
 
@@ -146,7 +144,7 @@ std::string negated(const std::string& height_difference) { return num_double(0.
 
 Ecef position(const Fields& f, Field lat, Field lon, Field height)
 {
-    const Ecef p = wgs84_to_ecef(number(f, lat), number(f, lon), number(f, height));
+    const Ecef p = wgs84_to_ecef(dbl(f, lat), dbl(f, lon), dbl(f, height));
     return {to_double(p.x), to_double(p.y), to_double(p.z)};
 }
 
@@ -192,9 +190,9 @@ private:
     {
         GeoPointRecord p;
         p.name = text(f, lmp::kName);
-        p.lat = number(f, lmp::kLat);
-        p.lon = number(f, lmp::kLon);
-        p.h = number(f, lmp::kHeight);
+        p.lat = dbl(f, lmp::kLat);
+        p.lon = dbl(f, lmp::kLon);
+        p.h = dbl(f, lmp::kHeight);
         p.note = lmp::kNote;
         p.code = lmp::kCode;
         extra.add(ReferencePoint{p.name, text(f, lmp::kEast), text(f, lmp::kNorth), text(f, lmp::kElevation)});
@@ -256,8 +254,8 @@ private:
         station.height = single(f, tps::kInstrumentHeight);
         Reading r;
         r.target = text(f, tps::kPoint);
-        r.hz = to_single(number(f, tps::kHz) * 200 / tps::kPi);
-        r.v = to_single(number(f, tps::kV) * 200 / tps::kPi);
+        r.hz = to_single(dbl(f, tps::kHz) * 200 / tps::kPi);
+        r.v = to_single(dbl(f, tps::kV) * 200 / tps::kPi);
         r.dist = single(f, tps::kDistance);
         r.target_height = single(f, tps::kTargetHeight);
         r.note = note_of(f, tps::kNote);
@@ -317,9 +315,9 @@ private:
         case pnt::Kind::GeoPoint: {
             GeoPointRecord p;
             p.name = text(f, pnt::kName);
-            p.lat = number(f, pnt::kLat);
-            p.lon = number(f, pnt::kLon);
-            p.h = number(f, pnt::kHeight);
+            p.lat = dbl(f, pnt::kLat);
+            p.lon = dbl(f, pnt::kLon);
+            p.h = dbl(f, pnt::kHeight);
             p.note = note_of(f, pnt::kNote);
             p.code = code_of(f, pnt::kCode, p.note);
             state.geo_point_table.add(std::move(p));
