@@ -87,9 +87,7 @@ void SerialDownload::start(const DownloadSetup& setup)
             env_.timers.set_timeout_timer(true);
         }),
         std::function<void()>([&] {
-            echo_.clear();
-            env_.view.set_echo(echo_);
-            buffer_.clear();
+            clear_received();
             env_.view.clear_command_box();
             interrupt_requested_ = false;
             end_sequence_seen_ = false;
@@ -149,11 +147,7 @@ void SerialDownload::send_command(const std::string& command, bool carriage_retu
     std::string text = trim(command);
     if (carriage_return) text += '\r';
     const auto steps = {
-        std::function<void()>([&] {
-            echo_.clear();
-            env_.view.set_echo(echo_);
-            buffer_.clear();
-        }),
+        std::function<void()>([&] { clear_received(); }),
         std::function<void()>([&] { env_.port.write(utf8_to_cp1252(text)); }),
         std::function<void()>([&] { timeout_ticks_ = 0; }),
     };
@@ -237,6 +231,13 @@ void SerialDownload::check_end()
         return;
     }
     if (end_sequence_seen_ || silence_ticks_ >= setup_.params.timeout_seconds / 3.0) finish();
+}
+
+void SerialDownload::clear_received()
+{
+    echo_.clear();
+    env_.view.set_echo(echo_);
+    buffer_.clear();
 }
 
 void SerialDownload::finish()

@@ -84,6 +84,8 @@ private:
     Outcome handle_failure(const RunError& error);
     void receive_chunk();
     void append_received_chunk(std::string chunk);
+    // Empties the echo box and what was received.
+    void clear_received();
     void check_end();
     void after_event();
     void finish();
