@@ -12,9 +12,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "common/name_index.hpp"
 #include "common/packed_texts.hpp"
 
 namespace qrb {
@@ -122,7 +122,7 @@ private:
     std::deque<StationRecord> stations_;
     Finisher finish_;
     std::string text_;  // room for the text of the station being finished
-    mutable std::unordered_map<std::string, std::size_t> first_;
+    mutable NameIndex first_;
     mutable std::size_t indexed_ = 0;
 };
 
@@ -183,10 +183,12 @@ public:
     GnssBaseHit find_or_add(const std::string& name);
 
 private:
-    void index() const;
+    // The first base whose name `index` matches with `name`, the index
+    // extended over the bases added since.
+    std::optional<GnssBaseHit> found(const NameIndex& index, const std::string& name) const;
     std::deque<GnssBaseRecord> bases_;
-    mutable std::unordered_map<std::string, std::size_t> exact_;
-    mutable std::unordered_map<std::string, std::size_t> folded_;
+    mutable NameIndex exact_;
+    mutable NameIndex folded_{NameIndex::Case::Ignored};
     mutable std::size_t indexed_ = 0;
 };
 
@@ -222,7 +224,7 @@ public:
 
 private:
     std::deque<GeoPointRecord> points_;
-    mutable std::unordered_map<std::string, std::size_t> folded_;
+    mutable NameIndex folded_{NameIndex::Case::Ignored};
     mutable std::size_t indexed_ = 0;
 };
 
