@@ -6,6 +6,7 @@
 // table keeps an index of first occurrences, extended as the table grows.
 // Names are fixed when an element is added (use rename() to change one).
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -42,14 +43,14 @@ using ReadingView = BasicReading<std::string_view>;
 
 struct StationRecord {
     std::string name;
-    float height = 0;
     std::string note;
     std::vector<Reading> readings;
     // Readings already turned into their book lines (each ended by CR LF),
     // standing before `readings`: a converter that never changes a reading
     // once its line is read keeps its stations compact so.
     std::string finished_lines;
-    std::size_t finished_count = 0;
+    std::uint32_t finished_count = 0;
+    float height = 0;
     // A station whose reading list was never sized has no readings at all;
     // one sized to hold none is written as a bare block by the converters
     // that do so.
