@@ -74,7 +74,7 @@ StationBlock station_block(std::string& head, std::string& tail, const StationRe
     value(options.leading_blank ? str_single(station.height) : num_single(station.height));
     value(station.note);
     for (const Reading& reading : station.readings) append_station_reading_line(tail, reading.view(), options, op_note);
-    return {head, station.finished_lines, tail};
+    return {head, station.finished_lines.view(), tail};
 }
 
 void append_station_block(std::string& out, const StationRecord& station, const StationTableOptions& options,
@@ -82,7 +82,7 @@ void append_station_block(std::string& out, const StationRecord& station, const 
 {
     std::string tail;
     station_block(out, tail, station, options, op_note);
-    out += station.finished_lines;
+    out += station.finished_lines.view();
     out += tail;
 }
 
@@ -92,7 +92,9 @@ void finish_reading(StationRecord& station, const ReadingView& reading, const St
                     int op_note)
 {
     station.readings_sized = true;
-    append_station_reading_line(station.finished_lines, reading, options, op_note);
+    std::string line;
+    append_station_reading_line(line, reading, options, op_note);
+    station.finished_lines.append(line);
     ++station.finished_count;
 }
 

@@ -45,10 +45,6 @@ StationRecord& StationTable::add(std::string name, float height, std::string not
         finished_.push_back({count == 0 ? std::string_view(done.name) : std::string_view(), text_, count,
                              done.readings_sized});
         stations_.pop_back();
-    } else if (!stations_.empty()) {
-        // The station before is complete as a rule: its finished lines give
-        // back the room they were growing into.
-        stations_.back().finished_lines.shrink_to_fit();
     }
     auto& s = stations_.emplace_back();
     s.name = std::move(name);

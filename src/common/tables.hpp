@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/line_block.hpp"
 #include "common/name_index.hpp"
 #include "common/packed_texts.hpp"
 
@@ -48,7 +49,7 @@ struct StationRecord {
     // Readings already turned into their book lines (each ended by CR LF),
     // standing before `readings`: a converter that never changes a reading
     // once its line is read keeps its stations compact so.
-    std::string finished_lines;
+    LineBlock finished_lines;
     std::uint32_t finished_count = 0;
     float height = 0;
     // A station whose reading list was never sized has no readings at all;
