@@ -101,8 +101,7 @@ void finish_reading(StationRecord& station, const ReadingView& reading, const St
 void finish_readings(StationRecord& station, const StationTableOptions& options, int op_note)
 {
     for (const Reading& reading : station.readings) finish_reading(station, reading.view(), options, op_note);
-    // The list gives back its room too: most stations get no more readings.
-    std::vector<Reading>().swap(station.readings);
+    station.readings.clear();
 }
 
 Reading& add_reading_finishing_last(StationRecord& station, const StationTableOptions& options, int op_note)

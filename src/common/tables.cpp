@@ -4,6 +4,12 @@
 
 namespace qrb {
 
+Reading& ReadingList::emplace_back()
+{
+    if (!list_) list_ = std::make_unique<std::vector<Reading>>();
+    return list_->emplace_back();
+}
+
 Reading& StationRecord::add_reading()
 {
     readings_sized = true;

@@ -42,20 +42,37 @@ struct BasicReading {
 using Reading = BasicReading<std::string>;
 using ReadingView = BasicReading<std::string_view>;
 
+// The readings of a station not yet made book lines: a list made with the
+// first of them, as most stations hold none for long.
+class ReadingList {
+public:
+    bool empty() const { return !list_ || list_->empty(); }
+    std::size_t size() const { return list_ ? list_->size() : 0; }
+    Reading& back() { return list_->back(); }
+    const Reading* begin() const { return list_ ? list_->data() : nullptr; }
+    const Reading* end() const { return list_ ? list_->data() + list_->size() : nullptr; }
+    Reading& emplace_back();
+    // Drops the readings and gives back their room.
+    void clear() { list_.reset(); }
+
+private:
+    std::unique_ptr<std::vector<Reading>> list_;
+};
+
 struct StationRecord {
     std::string name;
     std::string note;
-    std::vector<Reading> readings;
+    ReadingList readings;
     // Readings already turned into their book lines (each ended by CR LF),
     // standing before `readings`: a converter that never changes a reading
     // once its line is read keeps its stations compact so.
     LineBlock finished_lines;
-    std::uint32_t finished_count = 0;
-    float height = 0;
+    std::uint32_t finished_count : 31 = 0;
     // A station whose reading list was never sized has no readings at all;
     // one sized to hold none is written as a bare block by the converters
     // that do so.
-    bool readings_sized = false;
+    bool readings_sized : 1 = false;
+    float height = 0;
 
     Reading& add_reading();
     void size_readings() { readings_sized = true; }
