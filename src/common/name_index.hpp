@@ -35,7 +35,8 @@ private:
     void grow();
     std::size_t mask() const { return slots_.size() - 1; }
     static std::uint32_t tag_of(std::uint64_t slot) { return static_cast<std::uint32_t>(slot >> 32); }
-    // A slot holds the position plus one: 0 marks an empty slot.
+    // A slot holds the position plus one in its low 32 bits (a table holds
+    // far fewer names): 0 marks an empty slot.
     static std::size_t position_of(std::uint64_t slot) { return static_cast<std::size_t>(slot & 0xFFFFFFFFu) - 1; }
 
     Case case_;
