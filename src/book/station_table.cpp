@@ -55,20 +55,35 @@ void append_station_reading_line(std::string& out, const ReadingView& reading, c
     append_reading_line(out, upper, field6, field7, options.leading_blank, true);
 }
 
-// The block of a station after its tag: name, height, note and the reading
-// lines, each ended by CR LF.
-void append_station_block(std::string& out, const StationRecord& station, const StationTableOptions& options,
-                          int op_note)
+// The block of a station after its tag: name, height, note, then its
+// finished lines and its other readings' lines, each ended by CR LF. The head
+// and the readings' lines are made into `head` and `tail`; the finished lines
+// are the station's own.
+struct StationBlock {
+    std::string_view head, finished, tail;
+};
+
+StationBlock station_block(std::string& head, std::string& tail, const StationRecord& station,
+                           const StationTableOptions& options, int op_note)
 {
-    auto value = [&out](std::string_view text) {
-        append_field_text(out, text);
-        out += "\r\n";
+    auto value = [&head](std::string_view text) {
+        append_field_text(head, text);
+        head += "\r\n";
     };
     value(options.upper_case_names ? ucase(station.name) : station.name);
     value(options.leading_blank ? str_single(station.height) : num_single(station.height));
     value(station.note);
-    out += station.finished_lines;
-    for (const Reading& reading : station.readings) append_station_reading_line(out, reading.view(), options, op_note);
+    for (const Reading& reading : station.readings) append_station_reading_line(tail, reading.view(), options, op_note);
+    return {head, station.finished_lines.view(), tail};
+}
+
+void append_station_block(std::string& out, const StationRecord& station, const StationTableOptions& options,
+                          int op_note)
+{
+    std::string tail;
+    station_block(out, tail, station, options, op_note);
+    out += station.finished_lines.view();
+    out += tail;
 }
 
 }  // namespace
@@ -77,14 +92,21 @@ void finish_reading(StationRecord& station, const ReadingView& reading, const St
                     int op_note)
 {
     station.readings_sized = true;
-    append_station_reading_line(station.finished_lines, reading, options, op_note);
+    std::string line;
+    append_station_reading_line(line, reading, options, op_note);
+    station.finished_lines.append(line);
     ++station.finished_count;
+}
+
+void finish_readings(StationRecord& station, const StationTableOptions& options, int op_note)
+{
+    for (const Reading& reading : station.readings) finish_reading(station, reading.view(), options, op_note);
+    station.readings.clear();
 }
 
 Reading& add_reading_finishing_last(StationRecord& station, const StationTableOptions& options, int op_note)
 {
-    for (const Reading& reading : station.readings) finish_reading(station, reading.view(), options, op_note);
-    station.readings.clear();
+    finish_readings(station, options, op_note);
     return station.add_reading();
 }
 
@@ -119,25 +141,26 @@ bool written_as_block(std::size_t reading_count, bool readings_sized, const Stat
 }
 
 // Each station in table order, the finished ones first: `block` for one
-// written as a block (its text after the tag), `left_out` (its name) for
-// one left out.
+// written as a block (its text after the tag, in parts), `left_out` (its
+// name) for one left out.
 void for_each_station(const Conversion& conv, const StationTableOptions& options,
-                      const std::function<void(std::string_view)>& block,
+                      const std::function<void(const StationBlock&)>& block,
                       const std::function<void(const std::string&)>& left_out)
 {
     const StationTable& table = conv.state.station_table;
     table.finished().for_each([&](const FinishedStation& station) {
         if (written_as_block(station.reading_count, station.readings_sized, options))
-            block(station.text);
+            block({station.text, {}, {}});
         else
             left_out(std::string(station.name));
     });
-    std::string text;
+    std::string head;
+    std::string tail;
     for (const StationRecord& station : table) {
         if (written_as_block(station.reading_count(), station.readings_sized, options)) {
-            text.clear();
-            append_station_block(text, station, options, conv.options.op_note);
-            block(text);
+            head.clear();
+            tail.clear();
+            block(station_block(head, tail, station, options, conv.options.op_note));
         } else {
             left_out(station.name);
         }
@@ -166,7 +189,7 @@ bool write_station_table(Conversion& conv, const StationTableOptions& options)
     if (nothing_found(state, options)) return false;
     auto left_out = [&conv, &options](const std::string& name) { report_left_out(conv, name, options); };
     if (options.all_left_out_is_nothing_found && all_left_out(state, options)) {
-        for_each_station(conv, options, [](std::string_view) {}, left_out);
+        for_each_station(conv, options, [](const StationBlock&) {}, left_out);
         return false;
     }
     if (!conv.spec.keep_header) write_header(conv.out, options.header);
@@ -174,9 +197,9 @@ bool write_station_table(Conversion& conv, const StationTableOptions& options)
 
     for_each_station(
         conv, options,
-        [&conv](std::string_view text) {
+        [&conv](const StationBlock& block) {
             conv.out.tag("#stazione#");
-            conv.out.lines(text);
+            for (const std::string_view text : {block.head, block.finished, block.tail}) conv.out.lines(text);
         },
         left_out);
 

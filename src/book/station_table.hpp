@@ -72,6 +72,10 @@ bool write_station_table(Conversion& conv, const StationTableOptions& options);
 void finish_reading(StationRecord& station, const ReadingView& reading, const StationTableOptions& options,
                     int op_note);
 
+// Turns the station's readings into its finished lines, for a converter
+// that changes none of them any more.
+void finish_readings(StationRecord& station, const StationTableOptions& options, int op_note);
+
 // Adds a reading to the station, for a converter that may change a
 // station's last reading from a later line but never one before it: that
 // one is made its book line first, so a station holds one Reading at most.

@@ -67,6 +67,12 @@ void BookWriter::flush()
 void BookWriter::lines(std::string_view text)
 {
     if (text.empty() || (!file_ && !deferred_)) return;
+    if (file_ && text.size() >= kFlushSize) {
+        // A long text goes to the file as it stands, not through the buffer.
+        flush();
+        if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) failed_ = true;
+        return;
+    }
     buffer_.append(text);
     if (file_ && buffer_.size() >= kFlushSize) flush();
 }

@@ -2,9 +2,13 @@
 
 #include <stdexcept>
 
-#include "common/text.hpp"
-
 namespace qrb {
+
+Reading& ReadingList::emplace_back()
+{
+    if (!list_) list_ = std::make_unique<std::vector<Reading>>();
+    return list_->emplace_back();
+}
 
 Reading& StationRecord::add_reading()
 {
@@ -47,10 +51,6 @@ StationRecord& StationTable::add(std::string name, float height, std::string not
         finished_.push_back({count == 0 ? std::string_view(done.name) : std::string_view(), text_, count,
                              done.readings_sized});
         stations_.pop_back();
-    } else if (!stations_.empty()) {
-        // The station before is complete as a rule: its finished lines give
-        // back the room they were growing into.
-        stations_.back().finished_lines.shrink_to_fit();
     }
     auto& s = stations_.emplace_back();
     s.name = std::move(name);
@@ -69,10 +69,11 @@ void StationTable::rename(std::size_t index, std::string name)
 std::optional<StationHit> StationTable::find(const std::string& name) const
 {
     if (!finished_.empty()) throw std::logic_error("StationTable::find over finished stations");
-    for (; indexed_ < stations_.size(); ++indexed_) first_.emplace(stations_[indexed_].name, indexed_);
-    const auto it = first_.find(name);
-    if (it == first_.end()) return std::nullopt;
-    return StationHit{it->second, stations_[it->second].reading_count()};
+    auto name_at = [this](std::size_t i) -> std::string_view { return stations_[i].name; };
+    for (; indexed_ < stations_.size(); ++indexed_) first_.add(indexed_, name_at);
+    const std::optional<std::size_t> i = first_.find(name, name_at);
+    if (!i) return std::nullopt;
+    return StationHit{*i, stations_[*i].reading_count()};
 }
 
 GnssVector& GnssBaseRecord::add_vector() { return vectors.emplace_back(); }
@@ -103,27 +104,23 @@ void GnssBaseTable::rename(std::size_t index, std::string name)
     indexed_ = 0;
 }
 
-void GnssBaseTable::index() const
+std::optional<GnssBaseHit> GnssBaseTable::found(const NameIndex& index, const std::string& name) const
 {
+    auto name_at = [this](std::size_t i) -> std::string_view { return bases_[i].name; };
     for (; indexed_ < bases_.size(); ++indexed_) {
-        exact_.emplace(bases_[indexed_].name, indexed_);
-        folded_.emplace(ucase(bases_[indexed_].name), indexed_);
+        exact_.add(indexed_, name_at);
+        folded_.add(indexed_, name_at);
     }
+    const std::optional<std::size_t> i = index.find(name, name_at);
+    if (!i) return std::nullopt;
+    return GnssBaseHit{*i, bases_[*i].vector_count()};
 }
 
-std::optional<GnssBaseHit> GnssBaseTable::find(const std::string& name) const
-{
-    index();
-    const auto it = exact_.find(name);
-    if (it == exact_.end()) return std::nullopt;
-    return GnssBaseHit{it->second, bases_[it->second].vector_count()};
-}
+std::optional<GnssBaseHit> GnssBaseTable::find(const std::string& name) const { return found(exact_, name); }
 
 GnssBaseHit GnssBaseTable::find_or_add(const std::string& name)
 {
-    index();
-    const auto it = folded_.find(ucase(name));
-    if (it != folded_.end()) return GnssBaseHit{it->second, bases_[it->second].vector_count()};
+    if (const std::optional<GnssBaseHit> hit = found(folded_, name)) return *hit;
     add(name);
     return GnssBaseHit{bases_.size() - 1, 0};
 }
@@ -139,9 +136,10 @@ GeoPointRecord& GeoPointTable::add(GeoPointRecord point) { return points_.emplac
 
 const GeoPointRecord* GeoPointTable::find(const std::string& name) const
 {
-    for (; indexed_ < points_.size(); ++indexed_) folded_.emplace(ucase(points_[indexed_].name), indexed_);
-    const auto it = folded_.find(ucase(name));
-    return it == folded_.end() ? nullptr : &points_[it->second];
+    auto name_at = [this](std::size_t i) -> std::string_view { return points_[i].name; };
+    for (; indexed_ < points_.size(); ++indexed_) folded_.add(indexed_, name_at);
+    const std::optional<std::size_t> i = folded_.find(name, name_at);
+    return i ? &points_[*i] : nullptr;
 }
 
 }  // namespace qrb

@@ -6,15 +6,17 @@
 // table keeps an index of first occurrences, extended as the table grows.
 // Names are fixed when an element is added (use rename() to change one).
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "common/line_block.hpp"
+#include "common/name_index.hpp"
 #include "common/packed_texts.hpp"
 
 namespace qrb {
@@ -40,20 +42,37 @@ struct BasicReading {
 using Reading = BasicReading<std::string>;
 using ReadingView = BasicReading<std::string_view>;
 
+// The readings of a station not yet made book lines: a list made with the
+// first of them, as most stations hold none for long.
+class ReadingList {
+public:
+    bool empty() const { return !list_ || list_->empty(); }
+    std::size_t size() const { return list_ ? list_->size() : 0; }
+    Reading& back() { return list_->back(); }
+    const Reading* begin() const { return list_ ? list_->data() : nullptr; }
+    const Reading* end() const { return list_ ? list_->data() + list_->size() : nullptr; }
+    Reading& emplace_back();
+    // Drops the readings and gives back their room.
+    void clear() { list_.reset(); }
+
+private:
+    std::unique_ptr<std::vector<Reading>> list_;
+};
+
 struct StationRecord {
     std::string name;
-    float height = 0;
     std::string note;
-    std::vector<Reading> readings;
+    ReadingList readings;
     // Readings already turned into their book lines (each ended by CR LF),
     // standing before `readings`: a converter that never changes a reading
     // once its line is read keeps its stations compact so.
-    std::string finished_lines;
-    std::size_t finished_count = 0;
+    LineBlock finished_lines;
+    std::uint32_t finished_count : 31 = 0;
     // A station whose reading list was never sized has no readings at all;
     // one sized to hold none is written as a bare block by the converters
     // that do so.
-    bool readings_sized = false;
+    bool readings_sized : 1 = false;
+    float height = 0;
 
     Reading& add_reading();
     void size_readings() { readings_sized = true; }
@@ -122,7 +141,7 @@ private:
     std::deque<StationRecord> stations_;
     Finisher finish_;
     std::string text_;  // room for the text of the station being finished
-    mutable std::unordered_map<std::string, std::size_t> first_;
+    mutable NameIndex first_;
     mutable std::size_t indexed_ = 0;
 };
 
@@ -183,10 +202,12 @@ public:
     GnssBaseHit find_or_add(const std::string& name);
 
 private:
-    void index() const;
+    // The first base whose name `index` matches with `name`, the index
+    // extended over the bases added since.
+    std::optional<GnssBaseHit> found(const NameIndex& index, const std::string& name) const;
     std::deque<GnssBaseRecord> bases_;
-    mutable std::unordered_map<std::string, std::size_t> exact_;
-    mutable std::unordered_map<std::string, std::size_t> folded_;
+    mutable NameIndex exact_;
+    mutable NameIndex folded_{NameIndex::Case::Ignored};
     mutable std::size_t indexed_ = 0;
 };
 
@@ -222,7 +243,7 @@ public:
 
 private:
     std::deque<GeoPointRecord> points_;
-    mutable std::unordered_map<std::string, std::size_t> folded_;
+    mutable NameIndex folded_{NameIndex::Case::Ignored};
     mutable std::size_t indexed_ = 0;
 };
 

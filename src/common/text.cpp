@@ -15,15 +15,6 @@ constexpr std::array<std::uint16_t, 32> kHigh = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-unsigned char upper_byte(unsigned char c)
-{
-    if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
-    if (c == 0x9A || c == 0x9C || c == 0x9E) return static_cast<unsigned char>(c - 16);  // š œ ž
-    if (c == 0xFF) return 0x9F;                                                          // ÿ
-    return c;
-}
-
 unsigned char lower_byte(unsigned char c)
 {
     if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
@@ -34,6 +25,15 @@ unsigned char lower_byte(unsigned char c)
 }
 
 }  // namespace
+
+unsigned char upper_byte(unsigned char c)
+{
+    if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
+    if (c == 0x9A || c == 0x9C || c == 0x9E) return static_cast<unsigned char>(c - 16);  // š œ ž
+    if (c == 0xFF) return 0x9F;                                                          // ÿ
+    return c;
+}
 
 std::string_view trim_view(std::string_view s)
 {

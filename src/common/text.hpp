@@ -44,6 +44,8 @@ long long instr(std::string_view s, std::string_view what, long long start = 1);
 std::string ucase(std::string_view s);
 std::string lcase(std::string_view s);
 bool equal_ignore_case(std::string_view a, std::string_view b);
+// One byte as ucase turns it.
+unsigned char upper_byte(unsigned char c);
 
 std::string replace_all(std::string_view s, std::string_view what, std::string_view with);
 bool starts_with(std::string_view s, std::string_view prefix);

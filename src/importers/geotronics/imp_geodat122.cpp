@@ -50,6 +50,9 @@ private:
     {
         const std::string& label = line.label;
         if (label == "2") {
+            // The reading open so far never changes again: it is made its
+            // book line now.
+            if (station_ && reading_open_) finish_readings(stations[*station_], book_, op_note_);
             if (const auto hit = stations.find(line.value)) {
                 station_ = hit->index;
             } else {

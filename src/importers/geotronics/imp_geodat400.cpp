@@ -82,7 +82,7 @@ private:
         const bool no_readings = stations.empty() || stations.back().readings.empty();
         if (no_readings && !reading_opener_) reading_opener_ = f;
         if (stations.empty()) return;
-        std::vector<Reading>& readings = stations.back().readings;
+        ReadingList& readings = stations.back().readings;
         if (f == reading_opener_)
             stations.back().add_reading();
         else if (readings.empty())

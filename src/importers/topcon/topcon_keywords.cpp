@@ -50,8 +50,8 @@ bool is_empty_name(std::string_view name, const KeywordDialect& dialect)
 
 class KeywordReader {
 public:
-    KeywordReader(Conversion& conv, const KeywordDialect& dialect, std::string& job)
-        : c_(conv), d_(dialect), stations_(conv.state.station_table), job_(job)
+    KeywordReader(Conversion& conv, const KeywordDialect& dialect, const StationTableOptions& book, std::string& job)
+        : c_(conv), d_(dialect), book_(book), stations_(conv.state.station_table), job_(job)
     {
     }
 
@@ -102,7 +102,8 @@ private:
         if (stations_.empty()) return;
         const std::string values = name_line(data);
         const Fields f = split_fields(values, ",");
-        Reading& r = stations_.back().add_reading();
+        // Measurement lines change the last reading only.
+        Reading& r = add_reading_finishing_last(stations_.back(), book_, c_.options.op_note);
         r.target = is_empty_name(f[1], d_) ? kInvalidTarget : f[1];
         r.target_height = single_val(f[2]);
         r.code = f[3].empty() ? kNoCode : f[3];
@@ -129,6 +130,7 @@ private:
 
     Conversion& c_;
     const KeywordDialect& d_;
+    const StationTableOptions& book_;
     StationTable& stations_;
     std::string& job_;
 };
@@ -148,7 +150,7 @@ void convert_keyword_records(ImportContext& ctx, const std::string& input_path, 
     std::string job = book_text(dialect.job_default);
     frame.before_writing = [&job](StationTableOptions& book) { book.header.note = job; };
     frame.stations_finished_on_add = true;
-    frame.run(ctx, input_path, [&](Conversion& c) { KeywordReader(c, dialect, job).read(); });
+    frame.run(ctx, input_path, [&](Conversion& c) { KeywordReader(c, dialect, frame.book, job).read(); });
 }
 
 }  // namespace qrb::topcon
