@@ -65,6 +65,15 @@ std::string point_name(std::string_view line, Column column, NameWidth width)
     return name.empty() ? "non_valido" : name;
 }
 
+GnssBookOptions book_options(const Rules& rules)
+{
+    GnssBookOptions book;
+    book.shape = VectorShape::A;
+    book.tail = VectorTail::ThreeTwo;
+    book.empty_base_text = rules.empty_base_text;
+    return book;
+}
+
 bool Reader::read(Conversion& c, std::string_view code, std::string_view line)
 {
     GnssBaseTable& bases = c.state.gnss_base_table;
@@ -96,7 +105,7 @@ bool Reader::read(Conversion& c, std::string_view code, std::string_view line)
         if (v.antenna_height == 0) v.antenna_height = default_antenna_height_;
         v.code = column_trimmed(line, kVectorCode);
         if (v.code.empty()) v.code = "nn";
-        bases[bases.size() - 1].add_vector() = std::move(v);
+        add_vector_finishing_last(bases[bases.size() - 1], book_, c.options.op_note) = std::move(v);
     } else {
         return false;
     }

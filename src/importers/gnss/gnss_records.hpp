@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "book/converter.hpp"
+#include "book/gnss.hpp"
 #include "common/text.hpp"
 
 namespace qrb::gnss_records {
@@ -43,17 +44,25 @@ struct Rules {
     NameWidth name_width;
     const char* invalid_name_title;  // the box of a base without name
     VectorForm vector_form;
+    const char* empty_base_text;  // the warning for a base without vectors (UTF-8)
 };
 
-// Reads the records; keeps the default antenna height between them.
+// How the bases of these records are written: shape A, tail 3-2, the
+// recorder's warning for a base without vectors.
+GnssBookOptions book_options(const Rules& rules);
+
+// Reads the records; keeps the default antenna height between them. A vector
+// is complete with its record, so each one before a base's last becomes its
+// book line at once.
 class Reader {
 public:
-    explicit Reader(const Rules& rules) : rules_(rules) {}
+    explicit Reader(const Rules& rules) : rules_(rules), book_(book_options(rules)) {}
     // Acts on a record of one of the four codes; false for any other.
     bool read(Conversion& c, std::string_view code, std::string_view line);
 
 private:
     const Rules& rules_;
+    GnssBookOptions book_;
     float default_antenna_height_ = 0;
 };
 

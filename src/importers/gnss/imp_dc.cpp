@@ -10,8 +10,9 @@ namespace qrb {
 
 namespace {
 
-constexpr gnss_records::Rules kGnss{"15", "13", "57", "66", gnss_records::NameWidth::Bits32, trimble_dc::kTitle,
-                                    gnss_records::VectorForm::Polar};
+constexpr gnss_records::Rules kGnss{
+    "15", "13", "57", "66", gnss_records::NameWidth::Bits32, trimble_dc::kTitle, gnss_records::VectorForm::Polar,
+    "Il file Trimble dc contiene una stazione GPS senza nessuna lettura. Verrà ignorata nell'importazione"};
 
 }  // namespace
 
@@ -22,12 +23,7 @@ void imp_dc(ImportContext& ctx, const std::string& input_path)
     CollectThenWrite frame =
         trimble_dc::frame(ctx.options, FailurePolicy::standard("Trimble", trimble_dc::kTitle), total_station);
     frame.book.nothing_found = StationTableOptions::NothingFound::StationsBasesKnownPoints;
-    GnssBookOptions gnss;
-    gnss.shape = VectorShape::A;
-    gnss.tail = VectorTail::ThreeTwo;
-    gnss.empty_base_text = "Il file Trimble dc contiene una stazione GPS senza nessuna lettura. Verrà "
-                           "ignorata nell'importazione";
-    frame.book.write_gnss_bases = gnss_bases_writer(std::move(gnss));
+    frame.book.write_gnss_bases = gnss_bases_writer(gnss_records::book_options(kGnss));
     frame.run(ctx, input_path, [&](Conversion& c) {
         total_station.read(c, [&](const std::string& code, const std::string& line) {
             gnss_reader.read(c, code, line);

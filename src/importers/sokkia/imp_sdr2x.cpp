@@ -73,7 +73,7 @@ constexpr sdr::TotalStationRules kTotalStation{
 };
 
 constexpr gnss_records::Rules kGnss{"15", "19", "57", "16", gnss_records::NameWidth::Bits16, kNameTitle,
-                                    gnss_records::VectorForm::Components};
+                                    gnss_records::VectorForm::Components, kEmptyBase};
 
 struct Sdr2xState {
     float target_height = 0;
@@ -105,11 +105,7 @@ void imp_sdr2x(ImportContext& ctx, const std::string& input_path)
     Sdr2xState s;
     CollectThenWrite frame = sdr::collect_frame(ctx.options, kTexts, s.job);
     frame.book.nothing_found = StationTableOptions::NothingFound::StationsBasesKnownPoints;
-    GnssBookOptions gnss;
-    gnss.shape = VectorShape::A;
-    gnss.tail = VectorTail::ThreeTwo;
-    gnss.empty_base_text = kEmptyBase;
-    frame.book.write_gnss_bases = gnss_bases_writer(std::move(gnss));
+    frame.book.write_gnss_bases = gnss_bases_writer(gnss_records::book_options(kGnss));
     frame.run(ctx, input_path, [&s](Conversion& c) { read_sdr2x(c, s); });
 }
 
