@@ -64,16 +64,14 @@ bool left_out(const GnssVector& vector, const GnssBookOptions& options)
 
 GnssVector& add_vector_finishing_last(GnssBaseRecord& base, const GnssBookOptions& options, int op_note)
 {
-    if (!base.vectors.empty()) {
-        if (!base.finished) base.finished = std::make_unique<GnssBaseRecord::FinishedVectors>();
-        for (const GnssVector& vector : base.vectors) {
-            if (left_out(vector, options)) continue;
-            base.finished->lines += vector_line(vector, options.shape, options.tail, op_note);
-            base.finished->lines += "\r\n";
-        }
-        base.finished->count += base.vectors.size();
-        base.vectors.clear();
+    for (const GnssVector& vector : base.vectors) {
+        if (left_out(vector, options)) continue;
+        std::string line = vector_line(vector, options.shape, options.tail, op_note);
+        line += "\r\n";
+        base.finished_lines.append(line);
     }
+    base.finished_count += base.vectors.size();
+    base.vectors.clear();
     return base.add_vector();
 }
 
@@ -86,7 +84,7 @@ void write_gnss_bases(Conversion& conv, const GnssBookOptions& options)
         }
         write_gnss_base_block(conv.out, base,
                               options.current_date_time ? gnss_date_time(conv.ctx.now()) : options.date_time);
-        if (base.finished) conv.out.lines(base.finished->lines);
+        conv.out.lines(base.finished_lines.view());
         for (const GnssVector& vector : base.vectors)
             if (!left_out(vector, options))
                 conv.out.line(vector_line(vector, options.shape, options.tail, conv.options.op_note));

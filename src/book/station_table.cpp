@@ -28,10 +28,6 @@ bool nothing_found(const WorkState& state, const StationTableOptions& options)
     return no_stations;
 }
 
-}  // namespace
-
-namespace {
-
 // The book line of one reading, by the options, appended to `out` with its
 // line end.
 void append_station_reading_line(std::string& out, const ReadingView& reading, const StationTableOptions& options,

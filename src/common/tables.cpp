@@ -88,9 +88,6 @@ void GnssBaseTable::clear()
 
 GnssBaseRecord& GnssBaseTable::add(std::string name)
 {
-    // The base before is complete as a rule: its finished lines give back
-    // the room they were growing into.
-    if (!bases_.empty() && bases_.back().finished) bases_.back().finished->lines.shrink_to_fit();
     auto& b = bases_.emplace_back();
     b.name = std::move(name);
     return b;

@@ -166,16 +166,12 @@ struct GnssBaseRecord {
     std::string note;
     std::vector<GnssVector> vectors;
     // Vectors already turned into their book lines (each ended by CR LF),
-    // standing before `vectors`; made with the first of them, as most bases
-    // have none.
-    struct FinishedVectors {
-        std::string lines;
-        std::size_t count = 0;
-    };
-    std::unique_ptr<FinishedVectors> finished;
+    // standing before `vectors`, as a station's finished readings are.
+    LineBlock finished_lines;
+    std::size_t finished_count = 0;
 
     GnssVector& add_vector();
-    std::size_t vector_count() const { return (finished ? finished->count : 0) + vectors.size(); }
+    std::size_t vector_count() const { return finished_count + vectors.size(); }
 };
 
 struct GnssBaseHit {
