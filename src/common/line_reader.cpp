@@ -96,19 +96,22 @@ bool LineReader::settle()
 
 bool LineReader::at_end() { return !settle(); }
 
+bool LineReader::take_to_line_end(std::size_t from, std::string_view& piece)
+{
+    const char* data = buffer_.data();
+    const char* end = find_line_end(data + from, data + len_);
+    piece = std::string_view(data + pos_, static_cast<std::size_t>(end - (data + pos_)));
+    if (end == data + len_) return false;
+    skip_lf_ = *end == '\r';
+    pos_ = static_cast<std::size_t>(end - data) + 1;
+    return true;
+}
+
 bool LineReader::next_line(std::string_view& line)
 {
     if (!settle()) return false;
     std::size_t scanned = pos_;  // no line end before it
-    for (;;) {
-        const char* data = buffer_.data();
-        const char* end = find_line_end(data + scanned, data + len_);
-        if (end < data + len_) {
-            line = std::string_view(data + pos_, static_cast<std::size_t>(end - (data + pos_)));
-            skip_lf_ = *end == '\r';
-            pos_ = static_cast<std::size_t>(end - data) + 1;
-            return true;
-        }
+    while (!take_to_line_end(scanned, line)) {
         const std::size_t unread_scanned = len_ - pos_;
         if (!read_more()) {
             // The last line, without a line end.
@@ -118,6 +121,7 @@ bool LineReader::next_line(std::string_view& line)
         }
         scanned = pos_ + unread_scanned;
     }
+    return true;
 }
 
 bool LineReader::next_line(std::string& line)
@@ -125,19 +129,15 @@ bool LineReader::next_line(std::string& line)
     line.clear();
     if (!settle()) return false;
     // Taken piece by piece: a long line grows the string, not the buffer.
-    for (;;) {
-        const char* data = buffer_.data();
-        const char* end = find_line_end(data + pos_, data + len_);
-        line.append(data + pos_, static_cast<std::size_t>(end - (data + pos_)));
-        if (end < data + len_) {
-            skip_lf_ = *end == '\r';
-            pos_ = static_cast<std::size_t>(end - data) + 1;
-            return true;
-        }
+    std::string_view piece;
+    while (!take_to_line_end(pos_, piece)) {
+        line.append(piece);
         pos_ = len_;
         // The last line, without a line end.
         if (!read_more()) return true;
     }
+    line.append(piece);
+    return true;
 }
 
 std::string LineReader::read_line()

@@ -36,6 +36,10 @@ private:
     bool settle();
     bool fill();
     bool read_more();
+    // The unread text up to the first line end in the buffer, searched from
+    // `from` (no line end before it); true when there is one: the line end is
+    // then passed.
+    bool take_to_line_end(std::size_t from, std::string_view& piece);
 
     std::FILE* file_ = nullptr;
     std::vector<char> buffer_;
