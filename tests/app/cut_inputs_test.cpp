@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "support/book_checks.hpp"
 #include "support/harness.hpp"
 #include "support/golden_case.hpp"
 #include "support/import_run.hpp"
@@ -55,11 +56,9 @@ std::string book_fault(const std::string& book)
         if (book[k] == '\n' && (k == 0 || book[k - 1] != '\r')) return "an LF without CR";
     }
     if (!book.ends_with("\r\n")) return "its last line has no line end";
-    // After the header's ten lines every record opens with its tag: no
-    // reading stands outside a station block.
-    std::size_t at = 0;
-    for (int k = 0; k < 10 && at != std::string::npos; ++k) at = book.find("\r\n", at) + 2;
-    if (at < book.size() && book[at] != '#') return "a line after the header is not a tag";
+    // Every record opens with its tag: no reading stands outside a station
+    // block.
+    if (std::string stray = test::stray_line_before_first_station(book); !stray.empty()) return stray;
     const std::size_t trailer = book.find("\r\n#origine#\r\n");
     if (trailer != std::string::npos && book.find("\r\n", trailer + 13) != book.size() - 2)
         return "\"#origine#\" is not the line before the last";

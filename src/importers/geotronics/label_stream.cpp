@@ -91,6 +91,7 @@ private:
     bool station_block()
     {
         begin_item();
+        in_station_ = true;
         c_.out.tag("#stazione#");
         c_.out.value(lcase(normalize_name(cur_.value)));
         bool more = next();
@@ -152,6 +153,9 @@ private:
 
     void write_point()
     {
+        // A measured point before any station belongs to none: it is left
+        // out. A known point stands on its own and is kept.
+        if (!known_point_ && !in_station_) return;
         begin_item();
         const std::string last =
             !f_.code_by_op_note || c_.options.op_note == 1 ? ucase(code_) : std::string("NN");
@@ -176,6 +180,7 @@ private:
     LabelLine cur_;
     std::string title_;
     bool wrote_item_ = false;
+    bool in_station_ = false;  // a station block has been written
     std::string height_;
     std::string code_;
     bool known_point_ = false;  // the coordinate flag; kept from block to block
