@@ -38,8 +38,50 @@ std::vector<std::string> split_exec(const std::string& exec)
     return out;
 }
 
-// The Exec value of the default application for plain text, or nothing.
-std::string text_editor_exec()
+// What a desktop entry says about starting its application.
+struct DesktopEntry {
+    std::string exec;
+    bool terminal = false;  // a program that runs in a terminal
+};
+
+// The Exec and Terminal keys of a desktop entry file, read from its
+// [Desktop Entry] group alone (actions and other groups have keys of the
+// same names). Blanks around "=" are ignored; "true", or "1" as GLib also
+// reads it, is a true boolean.
+DesktopEntry read_desktop_entry(const QString& file_name)
+{
+    DesktopEntry entry;
+    QFile file(file_name);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return entry;
+    QTextStream in(&file);
+    bool in_entry = false;
+    bool exec_seen = false;
+    bool terminal_seen = false;
+    while (!in.atEnd()) {
+        const QString line = in.readLine().trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+        if (line.startsWith(QLatin1Char('['))) {
+            in_entry = line == QLatin1String("[Desktop Entry]");
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (!in_entry || equals < 0) continue;
+        const QString key = line.left(equals).trimmed();
+        const QString value = line.mid(equals + 1).trimmed();
+        if (key == QLatin1String("Exec") && !exec_seen) {
+            entry.exec = value.toStdString();
+            exec_seen = true;
+        } else if (key == QLatin1String("Terminal") && !terminal_seen) {
+            entry.terminal = value == QLatin1String("true") || value == QLatin1String("1");
+            terminal_seen = true;
+        }
+    }
+    return entry;
+}
+
+// The desktop entry of the default application for plain text; an empty
+// Exec when there is none.
+DesktopEntry text_editor_entry()
 {
     QProcess query;
     query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("text/plain")});
@@ -47,16 +89,17 @@ std::string text_editor_exec()
     const QString desktop_id = QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
     if (desktop_id.isEmpty()) return {};
     const QString file_name = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, desktop_id);
-    QFile file(file_name);
-    if (file_name.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
-    QTextStream in(&file);
-    bool in_entry = false;
-    while (!in.atEnd()) {
-        const QString line = in.readLine().trimmed();
-        if (line.startsWith(QLatin1Char('['))) in_entry = line == QLatin1String("[Desktop Entry]");
-        else if (in_entry && line.startsWith(QLatin1String("Exec="))) return line.mid(5).toStdString();
-    }
-    return {};
+    if (file_name.isEmpty()) return {};
+    return read_desktop_entry(file_name);
+}
+
+// Starts a program for a terminal in the desktop's terminal emulator, which
+// on Debian takes the command and its arguments, one argument each, after -e.
+bool start_in_terminal(const QString& program, const QStringList& arguments)
+{
+    const QString terminal = QStandardPaths::findExecutable(QStringLiteral("x-terminal-emulator"));
+    if (terminal.isEmpty()) return false;
+    return QProcess::startDetached(terminal, QStringList{QStringLiteral("-e"), program} + arguments);
 }
 
 }  // namespace
@@ -81,13 +124,18 @@ std::vector<std::string> desktop_exec_command(const std::string& exec, const std
 
 void QtTextEditor::edit(const std::string& path)
 {
-    const auto command = desktop_exec_command(text_editor_exec(), path);
+    const DesktopEntry editor = text_editor_entry();
+    const auto command = desktop_exec_command(editor.exec, path);
     if (!command.empty()) {
+        const QString program = QString::fromStdString(command[0]);
         QStringList arguments;
         for (std::size_t k = 1; k < command.size(); ++k) arguments << QString::fromStdString(command[k]);
-        if (QProcess::startDetached(QString::fromStdString(command[0]), arguments)) return;
+        // Started on its own, a program for a terminal shows nothing.
+        if (editor.terminal ? start_in_terminal(program, arguments) : QProcess::startDetached(program, arguments)) return;
     }
-    // No text editor registered: the desktop's handler of the file.
+    // No text editor registered, or it could not be started (a program for a
+    // terminal without a terminal emulator included): the desktop's handler of
+    // the file, which may know a terminal of its own.
     QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The desktop's text editor: the application the desktop opens plain text
-// with, started on the file without waiting for it.
+// with, started on the file without waiting for it; a program for a terminal
+// (Terminal=true) in the desktop's terminal emulator.
 #include <string>
 #include <vector>
 
