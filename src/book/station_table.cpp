@@ -28,9 +28,10 @@ bool nothing_found(const WorkState& state, const StationTableOptions& options)
     return no_stations;
 }
 
-// The book line of one reading, by the options, appended to `out` with its
-// line end.
-void append_station_reading_line(std::string& out, const ReadingView& reading, const StationTableOptions& options,
+// The book line of one reading, by the options, appended to `out` (a string
+// or a block) with its line end.
+template <class Out>
+void append_station_reading_line(Out& out, const ReadingView& reading, const StationTableOptions& options,
                                  int op_note)
 {
     using F6 = StationTableOptions::Field6;
@@ -59,8 +60,8 @@ struct StationBlock {
     std::string_view head, finished, tail;
 };
 
-StationBlock station_block(std::string& head, std::string& tail, const StationRecord& station,
-                           const StationTableOptions& options, int op_note)
+// The head of a station's block: name, height and note, each on its line.
+void append_station_head(std::string& head, const StationRecord& station, const StationTableOptions& options)
 {
     auto value = [&head](std::string_view text) {
         append_field_text(head, text);
@@ -69,17 +70,29 @@ StationBlock station_block(std::string& head, std::string& tail, const StationRe
     value(options.upper_case_names ? ucase(station.name) : station.name);
     value(options.leading_blank ? str_single(station.height) : num_single(station.height));
     value(station.note);
-    for (const Reading& reading : station.readings) append_station_reading_line(tail, reading.view(), options, op_note);
+}
+
+// The lines of the station's readings not yet finished.
+void append_open_reading_lines(std::string& out, const StationRecord& station, const StationTableOptions& options,
+                               int op_note)
+{
+    for (const Reading& reading : station.readings) append_station_reading_line(out, reading.view(), options, op_note);
+}
+
+StationBlock station_block(std::string& head, std::string& tail, const StationRecord& station,
+                           const StationTableOptions& options, int op_note)
+{
+    append_station_head(head, station, options);
+    append_open_reading_lines(tail, station, options, op_note);
     return {head, station.finished_lines.view(), tail};
 }
 
 void append_station_block(std::string& out, const StationRecord& station, const StationTableOptions& options,
                           int op_note)
 {
-    std::string tail;
-    station_block(out, tail, station, options, op_note);
+    append_station_head(out, station, options);
     out += station.finished_lines.view();
-    out += tail;
+    append_open_reading_lines(out, station, options, op_note);
 }
 
 }  // namespace
@@ -88,9 +101,7 @@ void finish_reading(StationRecord& station, const ReadingView& reading, const St
                     int op_note)
 {
     station.readings_sized = true;
-    std::string line;
-    append_station_reading_line(line, reading, options, op_note);
-    station.finished_lines.append(line);
+    append_station_reading_line(station.finished_lines, reading, options, op_note);
     ++station.finished_count;
 }
 

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
+#include <type_traits>
 
 #include "common/failure.hpp"
 #include "common/number.hpp"
@@ -167,11 +168,15 @@ void write_trailer(BookWriter& out)
 
 std::string code_by_op_note(std::string_view field6, int op_note) { return op_note == 1 ? ucase(field6) : "NN"; }
 
-void append_reading_line(std::string& out, const ReadingView& reading, std::string_view field6,
-                         std::string_view field7, bool leading_blank, bool line_end)
+namespace {
+
+// The usual short line is built in one piece, then appended at once (room for
+// the four numbers, the bars and the line end); a longer one is appended
+// field by field, through a string when `out` is a block.
+template <class Out>
+void append_reading_line_to(Out& out, const ReadingView& reading, std::string_view field6, std::string_view field7,
+                            bool leading_blank, bool line_end)
 {
-    // The usual short line is built in one piece, then appended at once
-    // (room for the four numbers, the bars and the line end).
     constexpr std::size_t kNumbers = 4 * 49 + 16;
     char line[512];
     if (reading.target.size() + field6.size() + field7.size() + kNumbers <= sizeof line) {
@@ -201,27 +206,47 @@ void append_reading_line(std::string& out, const ReadingView& reading, std::stri
             line[n++] = '\r';
             line[n++] = '\n';
         }
-        out.append(line, n);
+        out.append(std::string_view(line, n));
         return;
     }
-    auto number = [&out, leading_blank](float v) {
-        append_single(out, v, leading_blank);
+    if constexpr (!std::is_same_v<Out, std::string>) {
+        std::string long_line;
+        append_reading_line_to(long_line, reading, field6, field7, leading_blank, line_end);
+        out.append(long_line);
+    } else {
+        auto number = [&out, leading_blank](float v) {
+            append_single(out, v, leading_blank);
+            out += '|';
+        };
+        append_field_text(out, reading.target);
         out += '|';
-    };
-    append_field_text(out, reading.target);
-    out += '|';
-    number(reading.hz);
-    number(reading.v);
-    if (reading.dist == 0)
-        out += "INT|";
-    else
-        number(reading.dist);
-    number(reading.target_height);
-    append_field_text(out, field6);
-    out += '|';
-    append_field_text(out, field7);
-    out += '|';
-    if (line_end) out += "\r\n";
+        number(reading.hz);
+        number(reading.v);
+        if (reading.dist == 0)
+            out += "INT|";
+        else
+            number(reading.dist);
+        number(reading.target_height);
+        append_field_text(out, field6);
+        out += '|';
+        append_field_text(out, field7);
+        out += '|';
+        if (line_end) out += "\r\n";
+    }
+}
+
+}  // namespace
+
+void append_reading_line(std::string& out, const ReadingView& reading, std::string_view field6,
+                         std::string_view field7, bool leading_blank, bool line_end)
+{
+    append_reading_line_to(out, reading, field6, field7, leading_blank, line_end);
+}
+
+void append_reading_line(LineBlock& out, const ReadingView& reading, std::string_view field6,
+                         std::string_view field7, bool leading_blank, bool line_end)
+{
+    append_reading_line_to(out, reading, field6, field7, leading_blank, line_end);
 }
 
 std::string reading_line(const Reading& reading, std::string_view field6, std::string_view field7, bool leading_blank)

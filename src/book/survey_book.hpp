@@ -96,6 +96,9 @@ std::string reading_line(const Reading& reading, std::string_view field6, std::s
 // The same, appended to `out`; with `line_end` followed by CR LF.
 void append_reading_line(std::string& out, const ReadingView& reading, std::string_view field6,
                          std::string_view field7, bool leading_blank = false, bool line_end = false);
+// The same, appended to a block in one piece.
+void append_reading_line(LineBlock& out, const ReadingView& reading, std::string_view field6,
+                         std::string_view field7, bool leading_blank = false, bool line_end = false);
 
 // A known-point line in its common form: name, east, north, height, note,
 // "NN" and an empty seventh field.

@@ -1,9 +1,8 @@
 #include "common/line_block.hpp"
 
+#include <algorithm>
 #include <bit>
-#include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <new>
 #include <utility>
@@ -12,7 +11,6 @@ namespace qrb {
 
 namespace {
 
-constexpr std::size_t kLengthSize = sizeof(std::uint32_t);
 constexpr std::size_t kExactBelow = 64;
 
 // The characters a block of a text of `size` characters has room for: the
@@ -36,30 +34,17 @@ LineBlock& LineBlock::operator=(LineBlock&& other) noexcept
     return *this;
 }
 
-std::size_t LineBlock::size() const
+void LineBlock::grow(std::size_t size)
 {
-    if (!block_) return 0;
-    std::uint32_t size = 0;
-    std::memcpy(&size, block_, kLengthSize);
-    return size;
-}
-
-std::string_view LineBlock::view() const { return {block_ ? block_ + kLengthSize : nullptr, size()}; }
-
-void LineBlock::append(std::string_view text)
-{
-    if (text.empty()) return;
-    const std::size_t old_size = size();
-    const std::size_t new_size = old_size + text.size();
-    if (new_size > std::numeric_limits<std::uint32_t>::max()) throw std::bad_alloc();
-    if (!block_ || room_for(new_size) != room_for(old_size)) {
-        void* grown = std::realloc(block_, kLengthSize + room_for(new_size));
-        if (!grown) throw std::bad_alloc();
-        block_ = static_cast<char*>(grown);
-    }
-    std::memcpy(block_ + kLengthSize + old_size, text.data(), text.size());
-    const auto stored = static_cast<std::uint32_t>(new_size);
-    std::memcpy(block_, &stored, kLengthSize);
+    constexpr std::size_t kLongest = std::numeric_limits<std::uint32_t>::max();
+    if (size > kLongest) throw std::bad_alloc();
+    const std::size_t room = std::min(room_for(size), kLongest);
+    Head head = this->head();
+    void* grown = std::realloc(block_, sizeof(Head) + room);
+    if (!grown) throw std::bad_alloc();
+    block_ = static_cast<char*>(grown);
+    head.room = static_cast<std::uint32_t>(room);
+    std::memcpy(block_, &head, sizeof head);
 }
 
 }  // namespace qrb

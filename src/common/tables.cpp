@@ -43,16 +43,27 @@ void StationTable::clear()
 
 StationRecord& StationTable::add(std::string name, float height, std::string note)
 {
+    // The next station's finished lines and readings go into the block and
+    // the list of the one finished, emptied: their room is reused, not made
+    // again for each station.
+    LineBlock lines;
+    ReadingList readings;
     if (finish_ && !stations_.empty()) {
-        const StationRecord& done = stations_.back();
+        StationRecord& done = stations_.back();
         text_.clear();
         finish_(done, text_);
         const std::size_t count = done.reading_count();
         finished_.push_back({count == 0 ? std::string_view(done.name) : std::string_view(), text_, count,
                              done.readings_sized});
+        lines = std::move(done.finished_lines);
+        lines.clear();
+        readings = std::move(done.readings);
+        readings.clear_keeping_room();
         stations_.pop_back();
     }
     auto& s = stations_.emplace_back();
+    s.finished_lines = std::move(lines);
+    s.readings = std::move(readings);
     s.name = std::move(name);
     s.height = height;
     s.note = std::move(note);

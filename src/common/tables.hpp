@@ -54,6 +54,11 @@ public:
     Reading& emplace_back();
     // Drops the readings and gives back their room.
     void clear() { list_.reset(); }
+    // Drops the readings, keeping their room for the next ones.
+    void clear_keeping_room()
+    {
+        if (list_) list_->clear();
+    }
 
 private:
     std::unique_ptr<std::vector<Reading>> list_;
