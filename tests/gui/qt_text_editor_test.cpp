@@ -166,6 +166,24 @@ protected:
         return !QFile::exists(record(name));
     }
 
+    // The editor was started on its own, on the file, and nothing else.
+    void expect_started_directly() const
+    {
+        const auto editor = wait_for(QStringLiteral("editor.args"));
+        ASSERT_TRUE(editor) << "the editor was not started";
+        EXPECT_EQ(*editor, (Args{"--new", download()}));
+        EXPECT_TRUE(never_written(QStringLiteral("terminal.args")));
+        EXPECT_EQ(opened_.urls, Args{});
+    }
+
+    // The terminal emulator was started with the editor's command after -e.
+    void expect_started_in_terminal() const
+    {
+        const auto terminal = wait_for(QStringLiteral("terminal.args"));
+        ASSERT_TRUE(terminal) << "x-terminal-emulator was not started";
+        EXPECT_EQ(*terminal, (Args{"-e", editor(), "--new", download()}));
+    }
+
     std::string download() const { return download_.toStdString(); }
     std::string editor() const { return editor_.toStdString(); }
     std::string download_url() const { return QUrl::fromLocalFile(download_).toString().toStdString(); }
@@ -185,9 +203,7 @@ TEST_F(TextEditorTest, TerminalProgramStartsInTerminalEmulatorWithFile)
 
     QtTextEditor().edit(download());
 
-    const auto terminal = wait_for(QStringLiteral("terminal.args"));
-    ASSERT_TRUE(terminal) << "x-terminal-emulator was not started";
-    EXPECT_EQ(*terminal, (Args{"-e", editor(), "--new", download()}));
+    expect_started_in_terminal();
     const auto editor = wait_for(QStringLiteral("editor.args"));
     ASSERT_TRUE(editor) << "the terminal did not run the editor";
     EXPECT_EQ(*editor, (Args{"--new", download()}));
@@ -201,11 +217,7 @@ TEST_F(TextEditorTest, GraphicalEditorStartsDirectly)
 
     QtTextEditor().edit(download());
 
-    const auto editor = wait_for(QStringLiteral("editor.args"));
-    ASSERT_TRUE(editor) << "the editor was not started";
-    EXPECT_EQ(*editor, (Args{"--new", download()}));
-    EXPECT_TRUE(never_written(QStringLiteral("terminal.args")));
-    EXPECT_EQ(opened_.urls, Args{});
+    expect_started_directly();
 }
 
 TEST_F(TextEditorTest, TerminalKeyOutsideDesktopEntryGroupIsIgnored)
@@ -223,11 +235,7 @@ TEST_F(TextEditorTest, TerminalKeyOutsideDesktopEntryGroupIsIgnored)
 
     QtTextEditor().edit(download());
 
-    const auto editor = wait_for(QStringLiteral("editor.args"));
-    ASSERT_TRUE(editor) << "the editor was not started";
-    EXPECT_EQ(*editor, (Args{"--new", download()}));
-    EXPECT_TRUE(never_written(QStringLiteral("terminal.args")));
-    EXPECT_EQ(opened_.urls, Args{});
+    expect_started_directly();
 }
 
 TEST_F(TextEditorTest, TerminalValueIsReadWithBlanksAroundEquals)
@@ -237,9 +245,7 @@ TEST_F(TextEditorTest, TerminalValueIsReadWithBlanksAroundEquals)
 
     QtTextEditor().edit(download());
 
-    const auto terminal = wait_for(QStringLiteral("terminal.args"));
-    ASSERT_TRUE(terminal) << "x-terminal-emulator was not started";
-    EXPECT_EQ(*terminal, (Args{"-e", editor(), "--new", download()}));
+    expect_started_in_terminal();
 }
 
 TEST_F(TextEditorTest, TerminalProgramWithoutTerminalEmulatorOpensFileWithDesktopHandler)
