@@ -13,11 +13,23 @@ namespace {
 
 constexpr const char* kTitle = "Importa file LGO";
 
-// Adds the baseline of a record's fields to the base of field 1, adding the
-// base when the record is its first.
-void add_record(WorkState& state, const Fields& f)
+// How the bases and their vectors are written.
+GnssBookOptions book_options()
 {
-    GnssBaseTable& bases = state.gnss_base_table;
+    GnssBookOptions gnss;
+    gnss.shape = VectorShape::A;
+    gnss.tail = VectorTail::ThreeEmpty;
+    gnss.empty_base_text =
+        "Il file LGO contiene una stazione GPS senza nessuna lettura. Verrà ignorata nell'importazione";
+    return gnss;
+}
+
+// Adds the baseline of a record's fields to the base of field 1, adding the
+// base when the record is its first. A baseline is complete with its record:
+// the one before it becomes its book line.
+void add_record(Conversion& c, const GnssBookOptions& options, const Fields& f)
+{
+    GnssBaseTable& bases = c.state.gnss_base_table;
     const std::string base_name(f[1]);
     std::size_t index = 0;
     if (const auto hit = bases.find(base_name)) {
@@ -31,7 +43,7 @@ void add_record(WorkState& state, const Fields& f)
         base.antenna_height = single_val(f[6]);
         index = bases.size() - 1;
     }
-    GnssVector& v = bases[index].add_vector();
+    GnssVector& v = add_vector_finishing_last(bases[index], options, c.options.op_note);
     v.point = ucase(f[9]);
     v.code = f[10];
     v.dx = val(f[11]);
@@ -44,6 +56,7 @@ void add_record(WorkState& state, const Fields& f)
 
 void read_baselines(Conversion& c)
 {
+    const GnssBookOptions options = book_options();
     bool in_block = false;
     std::string line;
     while (c.in.next_line(line)) {
@@ -57,7 +70,7 @@ void read_baselines(Conversion& c)
         // A record is complete only with its second line.
         const std::string second = c.in.read_line();
         const std::string record = line + second + ";";
-        add_record(c.state, split_fields(record, ";"));
+        add_record(c, options, split_fields(record, ";"));
     }
 }
 
@@ -70,12 +83,7 @@ void imp_lgo_baseline(ImportContext& ctx, const std::string& input_path)
     frame.book.header.survey_type = "IZ";
     frame.book.nothing_found = StationTableOptions::NothingFound::StationsBasesKnownPoints;
     frame.spec.nothing_found_title = "Importazione file LGO .cst";
-    GnssBookOptions gnss;
-    gnss.shape = VectorShape::A;
-    gnss.tail = VectorTail::ThreeEmpty;
-    gnss.empty_base_text =
-        "Il file LGO contiene una stazione GPS senza nessuna lettura. Verrà ignorata nell'importazione";
-    frame.book.write_gnss_bases = gnss_bases_writer(std::move(gnss));
+    frame.book.write_gnss_bases = gnss_bases_writer(book_options());
     frame.run(ctx, input_path, read_baselines);
 }
 
