@@ -17,6 +17,7 @@
 #include "book/failure_policy.hpp"
 #include "common/failure.hpp"
 #include "importers/registry.hpp"
+#include "support/book_checks.hpp"
 #include "support/harness.hpp"
 
 namespace qrb {
@@ -78,14 +79,6 @@ std::string shown(const Outcome& o)
     return s;
 }
 
-// A record in a book: any tag but those of the header and the trailer.
-bool has_record(const std::string& book)
-{
-    for (const char* tag : {"#stazione", "#passnoto#", "#passll#", "#allineamento#"})
-        if (book.find(tag) != std::string::npos) return true;
-    return false;
-}
-
 TEST(ConversionSafety, TheBookNeverReplacesItsRecording)
 {
     test::TempDir dir;
@@ -142,7 +135,7 @@ TEST(ConversionSafety, NoSuccessOverABookWithoutRecords)
                 o.boxes = h.ui.boxes;
                 EXPECT_FALSE(success_shown(o)) << shown(o);
                 // Empty, or the header a converter writes before reading.
-                EXPECT_FALSE(has_record(r.book)) << r.book;
+                EXPECT_FALSE(test::has_record(r.book)) << r.book;
                 EXPECT_EQ(r.book.find("#origine#"), std::string::npos) << r.book;
                 ASSERT_FALSE(o.boxes.empty());
                 EXPECT_EQ(o.boxes.back().icon, Icon::Exclamation);

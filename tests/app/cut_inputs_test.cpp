@@ -65,21 +65,6 @@ std::string book_fault(const std::string& book)
     return {};
 }
 
-// A record's tag: any tag but those of the header and the trailer.
-bool has_record(const std::string& book)
-{
-    for (std::size_t at = 0; at < book.size();) {
-        const std::size_t end = book.find("\r\n", at);
-        const std::string line = book.substr(at, end - at);
-        if (line.size() > 1 && line.front() == '#' && line.back() == '#' && line != "#titolo#" && line != "#loc#" &&
-            line != "#tipo#" && line != "#angoli#" && line != "#note#" && line != "#origine#")
-            return true;
-        if (end == std::string::npos) break;
-        at = end + 2;
-    }
-    return false;
-}
-
 TEST(CutInputs, EveryConverterStaysSoundOnARecordingCutShort)
 {
     std::size_t runs = 0;
@@ -119,7 +104,7 @@ TEST(CutInputs, EveryConverterStaysSoundOnARecordingCutShort)
                 EXPECT_TRUE(text.empty() || book_fault(text).empty()) << where << ": " << book_fault(text);
                 // A success closes a book with data.
                 const bool success = !outcome.boxes.empty() && icon_of(outcome.boxes.back()) == "info";
-                EXPECT_TRUE(!success || has_record(text)) << where << ": success over a book without data";
+                EXPECT_TRUE(!success || test::has_record(text)) << where << ": success over a book without data";
             }
         }
     }

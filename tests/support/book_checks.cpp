@@ -26,6 +26,20 @@ int value_lines(std::string_view tag)
 
 }  // namespace
 
+bool has_record(const std::string& book)
+{
+    for (std::size_t at = 0; at < book.size();) {
+        std::size_t end = book.find("\r\n", at);
+        if (end == std::string::npos) end = book.size();
+        const std::string_view line(book.data() + at, end - at);
+        at = end + 2;
+        if (line.size() > 1 && line.front() == '#' && line.back() == '#' && line != "#titolo#" && line != "#loc#" &&
+            line != "#tipo#" && line != "#angoli#" && line != "#note#" && line != "#origine#")
+            return true;
+    }
+    return false;
+}
+
 std::string stray_line_before_first_station(const std::string& book)
 {
     int owed = 0;  // value lines the last item still has

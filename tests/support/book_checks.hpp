@@ -10,4 +10,8 @@ namespace qrb::test {
 // does not know is named as well.
 std::string stray_line_before_first_station(const std::string& book);
 
+// Whether a book holds a record: any tag line but those of the header and
+// the trailer.
+bool has_record(const std::string& book);
+
 }  // namespace qrb::test
