@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs, through apt-get, the Debian packages the build and the tests need,
-# when any is missing.
+# and those named as arguments (what the program needs at run time), when any
+# is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev)
+          qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

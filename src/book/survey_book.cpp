@@ -20,6 +20,10 @@ void BookWriter::open()
 {
     file_ = std::fopen(path_.c_str(), "wb");
     if (!file_) fail_on_book(errno == ENOENT || errno == ENOTDIR ? kPathNotFound : kPathFileAccess);
+    // Lines are gathered in buffer_ and handed over in large pieces; the
+    // stream keeps no buffer of its own, so that nothing of a failed write is
+    // left behind to be written later, after the book has been emptied.
+    std::setvbuf(file_, nullptr, _IONBF, 0);
 }
 
 void BookWriter::fail_on_book(int code) const { throw RunError(code, error_description(code) + " (" + path_ + ")"); }
@@ -53,29 +57,54 @@ void BookWriter::line(std::string_view text)
 
 void BookWriter::put(std::string_view text)
 {
-    if (!file_ && !deferred_) return;
+    if (failed_ || (!file_ && !deferred_)) return;
     buffer_.append(text);
     buffer_.append("\r\n");
-    if (file_ && buffer_.size() >= kFlushSize) flush();
+    if (file_ && buffer_.size() >= kFlushSize) flush_or_fail();
 }
 
-void BookWriter::flush()
+bool BookWriter::write_out(std::string_view bytes)
 {
-    if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) failed_ = true;
+    if (failed_) return false;
+    if (bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size()) return true;
+    // A full disk, an I/O error, a file grown too large: the book is emptied
+    // at once, as a failed import leaves it; a book cut inside a line would
+    // be read with a wrong value. Nothing more is written to it.
+    empty_after_failure();
+    return false;
+}
+
+void BookWriter::empty_after_failure()
+{
+    failed_ = true;
     buffer_.clear();
+    std::error_code error;
+    std::filesystem::resize_file(path_, 0, error);
+}
+
+bool BookWriter::flush()
+{
+    const bool written = write_out(buffer_);
+    buffer_.clear();
+    return written;
+}
+
+void BookWriter::flush_or_fail()
+{
+    if (!flush()) fail_on_book(kDiskFull);
 }
 
 void BookWriter::lines(std::string_view text)
 {
-    if (text.empty() || (!file_ && !deferred_)) return;
+    if (text.empty() || failed_ || (!file_ && !deferred_)) return;
     if (file_ && text.size() >= kFlushSize) {
         // A long text goes to the file as it stands, not through the buffer.
-        flush();
-        if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) failed_ = true;
+        flush_or_fail();
+        if (!write_out(text)) fail_on_book(kDiskFull);
         return;
     }
     buffer_.append(text);
-    if (file_ && buffer_.size() >= kFlushSize) flush();
+    if (file_ && buffer_.size() >= kFlushSize) flush_or_fail();
 }
 
 void BookWriter::value(std::string_view text)
@@ -91,11 +120,10 @@ void BookWriter::discard()
 {
     buffer_.clear();
     records_ = false;
-    if (!file_) return;
-    std::fflush(file_);
+    if (!file_ || failed_) return;
     std::error_code error;
     std::filesystem::resize_file(path_, 0, error);
-    if (error) failed_ = true;
+    if (error) empty_after_failure();
     std::rewind(file_);
 }
 
@@ -106,10 +134,11 @@ void BookWriter::close()
         open();
     }
     if (!file_) return;
-    flush();
-    const bool bad = std::fclose(file_) != 0 || failed_;
+    const bool written = flush();
+    const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;
-    if (bad) fail_on_book(kDiskFull);
+    if (written && !closed) empty_after_failure();
+    if (failed_) fail_on_book(kDiskFull);
 }
 
 RecordLine& RecordLine::text(std::string_view field)

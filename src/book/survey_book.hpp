@@ -12,7 +12,9 @@ namespace qrb {
 // Writes the lines of one survey book. Opening creates or empties the file;
 // a book written at close leaves the file untouched until close() and, when
 // the conversion ends without close(), altogether. Failures name the book's
-// path in their description.
+// path in their description. A write that fails (a full disk, an I/O error,
+// a file too large) empties the book and fails as a full disk (61), once:
+// the lines after it are dropped, and close() fails again.
 class BookWriter {
 public:
     enum class Open { AtStart, AtClose };
@@ -42,7 +44,11 @@ public:
 private:
     void put(std::string_view text);  // one line, ended by CR LF
     void open();
-    void flush();
+    // Hands the bytes to the file; false (the book emptied) when it fails.
+    bool write_out(std::string_view bytes);
+    bool flush();
+    void flush_or_fail();
+    void empty_after_failure();
     [[noreturn]] void fail_on_book(int code) const;
 
     std::string path_;
@@ -50,7 +56,7 @@ private:
     std::FILE* file_ = nullptr;
     bool records_ = false;
     std::string buffer_;  // lines not yet handed to the file
-    bool failed_ = false;
+    bool failed_ = false;  // a write failed: the book was emptied
 };
 
 // A record line: every field followed by "|".

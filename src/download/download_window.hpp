@@ -50,14 +50,15 @@ public:
     virtual void clear_command_box() = 0;
 };
 
-// The two one-second timers of a download.
+// The two one-second timers of a download. Starting a timer, also one that
+// runs, begins its beat anew: its next tick comes a whole second later, never
+// sooner.
 class DownloadTimers {
 public:
     virtual ~DownloadTimers() = default;
-    // Time-out timer: counts from the start and is reset by data and commands.
+    // Time-out timer: runs from the start; started anew by data and commands.
     virtual void set_timeout_timer(bool running) = 0;
-    // Silence timer: runs from the first chunk on. Starting it while it runs
-    // does not shift its beat.
+    // Silence timer: runs from the first chunk on; started anew by data.
     virtual void set_silence_timer(bool running) = 0;
 };
 

@@ -123,15 +123,24 @@ void SerialDownload::data_available()
 void SerialDownload::timeout_tick()
 {
     if (!timeout_timer_) return;
-    ++timeout_ticks_;
+    if (!take_waiting_data()) ++timeout_ticks_;
     after_event();
 }
 
 void SerialDownload::silence_tick()
 {
     if (!silence_timer_) return;
-    ++silence_ticks_;
+    if (!take_waiting_data()) ++silence_ticks_;
     after_event();
+}
+
+bool SerialDownload::take_waiting_data()
+{
+    // A line with data waiting is not silent: what waits at the port is read
+    // before a tick counts (the chunk starts both counts anew), and bytes the
+    // device still holds keep the tick from counting until they are read.
+    if (phase_ != Phase::Receiving || in_box_) return false;
+    return receive_chunk() || env_.port.data_waiting();
 }
 
 void SerialDownload::interrupt()
@@ -149,7 +158,10 @@ void SerialDownload::send_command(const std::string& command, bool carriage_retu
     const auto steps = {
         std::function<void()>([&] { clear_received(); }),
         std::function<void()>([&] { env_.port.write(utf8_to_cp1252(text)); }),
-        std::function<void()>([&] { timeout_ticks_ = 0; }),
+        std::function<void()>([&] {
+            timeout_ticks_ = 0;
+            env_.timers.set_timeout_timer(true);
+        }),
     };
     for (const auto& step : steps)
         if (run_step(step) == Outcome::Stopped) return;
@@ -163,7 +175,7 @@ void SerialDownload::shutdown()
     phase_ = Phase::Idle;
 }
 
-void SerialDownload::receive_chunk()
+bool SerialDownload::receive_chunk()
 {
     std::string chunk;
     bool read = false;
@@ -171,19 +183,21 @@ void SerialDownload::receive_chunk()
             chunk = env_.port.read_all();
             read = true;
         }) == Outcome::Stopped)
-        return;
-    if (read && chunk.empty()) return;  // nothing was waiting
-    if (read && run_step([&] { append_received_chunk(std::move(chunk)); }) == Outcome::Stopped) return;
+        return false;
+    if (read && chunk.empty()) return false;  // nothing was waiting
+    if (read && run_step([&] { append_received_chunk(std::move(chunk)); }) == Outcome::Stopped) return false;
     mark_ += kMarkStep;
     if (mark_ >= kMarkLimit) mark_ = kMarkStart;
     env_.view.set_progress_mark(mark_);
     env_.view.set_progress_text("Lettura dati in corso ...");
-    if (!silence_timer_) {
-        silence_timer_ = true;
-        env_.timers.set_silence_timer(true);
-    }
+    // Both counts start anew from this chunk, each timer's beat with them: the
+    // silence and the time-out are whole seconds of real silence.
+    silence_timer_ = true;
+    env_.timers.set_silence_timer(true);
+    env_.timers.set_timeout_timer(true);
     silence_ticks_ = 0;
     timeout_ticks_ = 0;
+    return true;
 }
 
 void SerialDownload::append_received_chunk(std::string chunk)
@@ -204,10 +218,15 @@ void SerialDownload::append_received_chunk(std::string chunk)
 void SerialDownload::after_event()
 {
     while (phase_ == Phase::Receiving && !in_box_) {
+        // Data that arrived while a box was open are read before any end
+        // rule is checked.
+        if (data_pending_) {
+            data_pending_ = false;
+            receive_chunk();
+            continue;
+        }
         check_end();
-        if (phase_ != Phase::Receiving || !data_pending_) return;
-        data_pending_ = false;
-        receive_chunk();
+        if (!data_pending_) return;
     }
 }
 

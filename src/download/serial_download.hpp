@@ -2,10 +2,14 @@
 // The serial download: the port is opened with the configured settings, the
 // start sequence is sent, received chunks are kept and echoed, and the
 // transfer ends on the end sequence, on a silence of a third of the time-out
-// once data has begun, on the time-out, or on "Interrompi". Then, when the
-// user agrees, the data are saved as datireg.dat in the results folder and
-// converted. The machine is driven by events: bytes arrived, a tick of one of
-// the two one-second timers, the buttons of the download panel.
+// once data has begun, on the time-out, or on "Interrompi". Silence and
+// time-out are counted in whole seconds from the last chunk (the time-out
+// from the start or the last command before any): the silence ends the
+// transfer after the least whole number of seconds at or above a third of
+// the time-out, the time-out after more seconds than it names. Then, when
+// the user agrees, the data are saved as datireg.dat in the results folder
+// and converted. The machine is driven by events: bytes arrived, a tick of
+// one of the two one-second timers, the buttons of the download panel.
 #include <string>
 #include <string_view>
 
@@ -54,7 +58,8 @@ public:
     void start(const DownloadSetup& setup);
     // The port has bytes waiting.
     void data_available();
-    // A tick of the time-out timer and of the silence timer.
+    // A tick of the time-out timer and of the silence timer. Data waiting at
+    // the port are read first: then the tick does not count.
     void timeout_tick();
     void silence_tick();
     // "&Interrompi".
@@ -82,7 +87,11 @@ private:
     template <typename Step>
     Outcome run_step(Step&& step);
     Outcome handle_failure(const RunError& error);
-    void receive_chunk();
+    // Reads what waits at the port; true when a chunk was received.
+    bool receive_chunk();
+    // Reads what waits at the port before a tick; true when the line was
+    // not silent.
+    bool take_waiting_data();
     void append_received_chunk(std::string chunk);
     // Empties the echo box and what was received.
     void clear_received();

@@ -37,6 +37,9 @@ public:
     virtual void write(const std::string& bytes) = 0;
     // Everything received and not yet taken; empty when nothing waits.
     virtual std::string read_all() = 0;
+    // True while bytes wait to be taken: received, or still held by the
+    // device and announced through on_data soon.
+    virtual bool data_waiting() const = 0;
     virtual void close() = 0;
     // Called (from the event loop) whenever new bytes have arrived.
     virtual void on_data(std::function<void()> handler) = 0;

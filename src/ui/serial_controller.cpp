@@ -32,8 +32,12 @@ SerialController::SerialController(Services services, QWidget* config_host, QWid
         services.state, services.ui, services.settings, services.shell, editor_, port_, services.window,
         *config_panel_, *download_panel_, *this, std::move(services.program_folder)});
 
+    // Precise: a coarse timer may tick up to 5% early, and a silence must
+    // last its whole seconds.
     timer1_.setInterval(1000);
     timer2_.setInterval(1000);
+    timer1_.setTimerType(Qt::PreciseTimer);
+    timer2_.setTimerType(Qt::PreciseTimer);
     connect(&timer1_, &QTimer::timeout, this, [this] { section_->download().timeout_tick(); });
     connect(&timer2_, &QTimer::timeout, this, [this] { section_->download().silence_tick(); });
     port_.on_data([this] { section_->download().data_available(); });
@@ -52,16 +56,21 @@ SerialController::~SerialController()
     section_->download().shutdown();
 }
 
+// Starting a running QTimer restarts it: its beat begins anew.
 void SerialController::set_timeout_timer(bool running)
 {
-    if (!running) timer1_.stop();
-    else if (!timer1_.isActive()) timer1_.start();
+    if (running)
+        timer1_.start();
+    else
+        timer1_.stop();
 }
 
 void SerialController::set_silence_timer(bool running)
 {
-    if (!running) timer2_.stop();
-    else if (!timer2_.isActive()) timer2_.start();
+    if (running)
+        timer2_.start();
+    else
+        timer2_.stop();
 }
 
 void SerialController::load_commands(const std::string& file_name)

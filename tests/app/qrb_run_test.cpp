@@ -136,12 +136,17 @@ TEST_F(QrbRun, QuestionsAreAnsweredInOrder)
 
 TEST_F(QrbRun, SpecialAndUnknownEntries)
 {
-    Output o = run(dir, {"--entry", "- Altri registratori -", "--input", input(), "--output", output()});
+    const Output o = run(dir, {"--entry", "- Altri registratori -", "--input", input(), "--output", output()});
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.lines, V{"box|info|Quarel - Import|Selezionare un registratore dalla lista|ok"});
-    o = run(dir, {"--entry", "Leica GSI", "--input", input(), "--output", output()});
-    EXPECT_EQ(o.status, 0);
-    EXPECT_TRUE(o.lines.empty());
+    // A text that is not in the list (a prefix, another case) is a usage error.
+    for (const char* entry : {"Leica GSI", "Leica GSI generico"}) {
+        const Output bad = run(dir, {"--entry", entry, "--input", input(), "--output", output()});
+        EXPECT_EQ(bad.status, 2) << entry;
+        EXPECT_TRUE(bad.lines.empty()) << entry;
+        EXPECT_EQ(bad.err.rfind("qrb-run: no list entry \"" + std::string(entry) + "\"\nusage: qrb-run", 0), 0u)
+            << bad.err;
+    }
     EXPECT_FALSE(std::filesystem::exists(output()));
 }
 

@@ -53,6 +53,8 @@ public:
         if (read_error) throw RunError(*read_error);  // the chunk is lost
         return out;
     }
+    // Bytes in `waiting`, or held by the device (`held`) and not yet announced.
+    bool data_waiting() const override { return open_ && (!waiting.empty() || held); }
     void close() override
     {
         open_ = false;
@@ -67,6 +69,7 @@ public:
     std::optional<bool> dtr;
     std::string sent;
     std::string waiting;
+    bool held = false;  // the device holds bytes not yet announced
     int closes = 0;
     std::function<void()> data_handler;
 
@@ -137,10 +140,20 @@ public:
 
 class FakeTimers : public DownloadTimers {
 public:
-    void set_timeout_timer(bool running) override { timeout = running; }
-    void set_silence_timer(bool running) override { silence = running; }
+    void set_timeout_timer(bool running) override
+    {
+        timeout = running;
+        if (running) ++timeout_starts;
+    }
+    void set_silence_timer(bool running) override
+    {
+        silence = running;
+        if (running) ++silence_starts;
+    }
     bool timeout = false;
     bool silence = false;
+    int timeout_starts = 0;  // each start begins the timer's beat anew
+    int silence_starts = 0;
 };
 
 class FakeEditor : public TextEditor {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/dispatch.hpp"
+#include "app/instrument_list.hpp"
 #include "common/failure.hpp"
 #include "common/work_state.hpp"
 #include "importers/registry.hpp"
@@ -15,7 +16,7 @@ namespace qrb::test {
 const char* const kImportUsage =
     "usage: qrb-run (--entry TEXT | --converter NAME) --input FILE --output FILE [--type IZ|OD|none]\n"
     "               [--note 0|1] [--gen 0|1] [--cli] [--cancel-save] [--answers a,b,...]\n"
-    "  --entry        the instrument list text whose converter runs\n"
+    "  --entry        the instrument list text whose converter runs (as the list shows it)\n"
     "  --converter    a converter by its name (also one without a list entry)\n"
     "  --output       the path the Save dialog returns once (with --cli: the command-line path)\n"
     "  --type         survey type, IZ by default; none chooses neither\n"
@@ -116,6 +117,7 @@ ImportRequest parse_import_arguments(const std::vector<std::string>& args)
     if (r.entry.empty() == r.converter.empty()) throw UsageError{"one of --entry and --converter is required"};
     if (!r.converter.empty() && !find_converter(r.converter))
         throw UsageError{"no converter named " + r.converter};
+    if (!r.entry.empty() && !find_instrument(r.entry)) throw UsageError{"no list entry \"" + r.entry + "\""};
     if (!have_input) throw UsageError{"--input is required"};
     if ((!r.output || r.output->empty()) && (r.cli || !r.cancel_save)) throw UsageError{"--output is required"};
     return r;

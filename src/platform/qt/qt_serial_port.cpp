@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -145,6 +146,16 @@ std::string QtSerialPort::read_all()
 {
     const QByteArray data = port_.readAll();
     return std::string(data.constData(), static_cast<std::size_t>(data.size()));
+}
+
+bool QtSerialPort::data_waiting() const
+{
+    if (!port_.isOpen()) return false;
+    if (port_.bytesAvailable() > 0) return true;
+    // Bytes the driver holds that Qt has not fetched yet: their notice may
+    // still wait in the event queue behind a timer's.
+    int held = 0;
+    return ::ioctl(static_cast<int>(port_.handle()), FIONREAD, &held) == 0 && held > 0;
 }
 
 void QtSerialPort::close()

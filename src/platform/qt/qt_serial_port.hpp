@@ -27,6 +27,7 @@ public:
     void set_dtr(bool on) override;
     void write(const std::string& bytes) override;
     std::string read_all() override;
+    bool data_waiting() const override;
     void close() override;
     void on_data(std::function<void()> handler) override { handler_ = std::move(handler); }
 
