@@ -123,7 +123,7 @@ TEST_F(DownloadTest, NoDataEndsAtTheSixteenthSecondOfFifteen)
 
 TEST_F(DownloadTest, SilenceOfAThirdOfTheTimeOutEndsTheTransfer)
 {
-    const std::pair<int, int> cases[] = {{15, 5}, {1, 1}, {2, 1}, {3, 1}, {4, 2}, {10, 4}};
+    const std::pair<int, int> cases[] = {{15, 5}, {1, 1}, {2, 1}, {3, 1}, {4, 2}, {6, 2}, {10, 4}};
     for (const auto& [timeout, needed] : cases) {
         ui.boxes.clear();
         ui.answers = {kNo};
@@ -151,6 +151,72 @@ TEST_F(DownloadTest, EachChunkRestartsBothCounts)
     EXPECT_EQ(dl().silence_ticks(), 0);
     silence_ticks(4);
     EXPECT_TRUE(dl().receiving());
+}
+
+TEST_F(DownloadTest, EachChunkStartsBothTimersBeatAnewAndACommandTheTimeOuts)
+{
+    start(15);
+    EXPECT_EQ(timers.timeout_starts, 1);
+    EXPECT_EQ(timers.silence_starts, 0);
+    feed("a");
+    feed("b");
+    EXPECT_EQ(timers.timeout_starts, 3);
+    EXPECT_EQ(timers.silence_starts, 2);
+    dl().send_command("DUMP", true);
+    EXPECT_EQ(timers.timeout_starts, 4);
+    EXPECT_EQ(timers.silence_starts, 2);
+}
+
+TEST_F(DownloadTest, DataWaitingAtATickAreReadFirstAndTheTickDoesNotCount)
+{
+    ui.answers = {kNo};
+    start(3);
+    feed("a");
+    // Arrived, not yet announced: the tick reads it, and the line was not silent.
+    port.waiting = "b";
+    silence_ticks(1);
+    EXPECT_TRUE(dl().receiving());
+    EXPECT_EQ(dl().buffer(), "ab");
+    EXPECT_EQ(dl().silence_ticks(), 0);
+    port.waiting = "c";
+    timeout_ticks(1);
+    EXPECT_EQ(dl().buffer(), "abc");
+    EXPECT_EQ(dl().timeout_ticks(), 0);
+    // Still held by the device: no tick counts until it is read.
+    port.held = true;
+    silence_ticks(3);
+    timeout_ticks(5);
+    EXPECT_TRUE(dl().receiving());
+    EXPECT_EQ(dl().silence_ticks(), 0);
+    EXPECT_EQ(dl().timeout_ticks(), 0);
+    port.held = false;
+    silence_ticks(1);
+    EXPECT_FALSE(dl().receiving());
+    EXPECT_EQ(ui.box_lines(), (std::vector<std::string>{kProceedNo}));
+}
+
+TEST_F(DownloadTest, DataThatArrivedDuringABoxAreReadBeforeTheEndRules)
+{
+    // A read error's box is open while the silence timer ticks past a third
+    // of the time-out and data arrive; after "Ignora" the data are read
+    // before the silence is checked, and the silence counts from them.
+    ui.answers = {kIgnore, kNo};
+    start(3);
+    feed("a");
+    port.read_error = kDeviceIO;
+    ui.on_box = [&](const std::string&) {
+        port.read_error.reset();
+        silence_ticks(2);
+        port.waiting += "b";
+        dl().data_available();
+    };
+    feed("x");  // lost with the read error
+    ui.on_box = nullptr;
+    EXPECT_TRUE(dl().receiving());
+    EXPECT_EQ(dl().buffer(), "ab");
+    EXPECT_EQ(dl().silence_ticks(), 0);
+    silence_ticks(1);
+    EXPECT_FALSE(dl().receiving());
 }
 
 TEST_F(DownloadTest, TimeOutAfterDataCompletesWithoutMessage)

@@ -1,9 +1,13 @@
 // The serial download end to end over a pseudo-terminal pair: the test plays
 // the instrument on the master side, the program opens the slave side as
 // COM1 through QUAREL_COM1 and QSerialPort.
+#include <poll.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <thread>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -55,6 +59,64 @@ private:
     std::string output_;
 };
 
+// The instrument on a thread of its own: each piece is sent after its pause,
+// so that the pauses are real whatever the window's event loop is doing.
+class Instrument {
+public:
+    struct Piece {
+        int pause_ms;
+        std::string bytes;
+    };
+    Instrument(const PtyPair& pty, std::vector<Piece> pieces)
+        : thread_([this, fd = pty.master(), pieces = std::move(pieces)] {
+              for (const Piece& piece : pieces) {
+                  std::this_thread::sleep_for(std::chrono::milliseconds(piece.pause_ms));
+                  for (std::size_t at = 0; at < piece.bytes.size();) {
+                      const ssize_t n = ::write(fd, piece.bytes.data() + at, piece.bytes.size() - at);
+                      if (n > 0) {
+                          at += static_cast<std::size_t>(n);
+                          continue;
+                      }
+                      // Nobody reads the line any more (the transfer ended): give up.
+                      pollfd out{fd, POLLOUT, 0};
+                      if (::poll(&out, 1, 2000) <= 0) return;
+                  }
+                  last_byte_ = std::chrono::steady_clock::now();
+              }
+          })
+    {
+    }
+    ~Instrument()
+    {
+        if (thread_.joinable()) thread_.join();
+    }
+    Instrument(const Instrument&) = delete;
+    Instrument& operator=(const Instrument&) = delete;
+
+    // When the last byte was handed to the line; valid once the thread ended.
+    std::chrono::steady_clock::time_point last_byte()
+    {
+        if (thread_.joinable()) thread_.join();
+        return last_byte_;
+    }
+
+private:
+    std::chrono::steady_clock::time_point last_byte_;
+    std::thread thread_;
+};
+
+// Lines of a recording, `count` of 115 bytes each.
+std::string numbered_lines(int from, int count)
+{
+    std::string out;
+    for (int k = from; k < from + count; ++k) {
+        std::string line = "110" + std::to_string(100000 + k) + "+00000" + std::to_string(100000 + k);
+        line.resize(113, '.');
+        out += line + "\r\n";
+    }
+    return out;
+}
+
 class SerialPtyTest : public ::testing::Test {
 protected:
     CommPanelValues panel() const
@@ -65,6 +127,43 @@ protected:
         v.dtr = 1;
         v.agg_crlf = 1;
         return v;
+    }
+
+    // Downloads what the instrument sends with the given time-out (no start
+    // or end sequence), the conversion question answered Yes; `ended` is how
+    // many seconds after the instrument's last byte the transfer ended.
+    std::string timed_download(int timeout, std::vector<Instrument::Piece> pieces, double& ended)
+    {
+        ended = -1;
+        PtyPair pty;
+        EXPECT_TRUE(pty.ok());
+        ScopedEnv com1("QUAREL_COM1", pty.slave_name());
+        state.results_folder = dir.path().string();
+        FakeWindow window;
+        std::optional<std::chrono::steady_clock::time_point> end;
+        window.on_dispatch = [&](const std::string&) { end = std::chrono::steady_clock::now(); };
+        SerialController controller({state, ui, store, shell, window, dir.path().string()}, &config_host,
+                                    &download_host);
+        controller.config_panel()->set_values(panel());
+        controller.section().params() = {timeout, "", ""};
+
+        QEventLoop loop;
+        QTimer watch;
+        watch.setInterval(10);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (end) loop.quit();
+        });
+        watch.start();
+        QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+        controller.btn_impreg_Click();
+        EXPECT_TRUE(controller.port().is_open());
+        Instrument instrument(pty, std::move(pieces));
+        loop.exec();
+        const auto last = instrument.last_byte();
+        if (end) ended = std::chrono::duration<double>(*end - last).count();
+        EXPECT_EQ(ui.box_lines(),
+                  (std::vector<std::string>{"box|question|Fine ricezione|Procedere con la conversione del file ?|yes"}));
+        return read_file(dir / "datireg.dat");
     }
 
     TempDir dir;
@@ -147,6 +246,36 @@ TEST_F(SerialPtyTest, DownloadsAGsiRecordingAndConvertsIt)
                     "101|123.4568|98.76543|12.345|1.6|CASA|CASA|", "102|200|100|INT|0|12|12|", "#origine#",
                     "0|0|0|"}));
     EXPECT_EQ(window.events, (std::vector<std::string>{"panel download", "dispatch", "panel main", "close"}));
+}
+
+TEST_F(SerialPtyTest, DataSentSteadilyLongerThanTheTimeOutIsSavedWhole)
+{
+    // 11.5 KB/s (115200 baud) for 3.5 s with the time-out at 3: the transfer
+    // ends a whole second after the last byte, not at the first tick.
+    std::vector<Instrument::Piece> pieces;
+    std::string sent;
+    for (int k = 0; k < 350; ++k) {
+        pieces.push_back({k == 0 ? 100 : 10, numbered_lines(k, 1)});
+        sent += pieces.back().bytes;
+    }
+    double ended = 0;
+    const std::string saved = timed_download(3, std::move(pieces), ended);
+    EXPECT_EQ(saved.size(), sent.size() + 2);
+    EXPECT_TRUE(saved == sent + "\r\n");
+    EXPECT_GE(ended, 1.0);
+    EXPECT_LT(ended, 3.0);  // the silence, not the time-out (4 s)
+}
+
+TEST_F(SerialPtyTest, APauseUnderAThirdOfTheTimeOutGoesOnAndASilenceOfAThirdEnds)
+{
+    // Time-out 6: a pause of 1.8 s goes on; 2 s of silence end the transfer.
+    const std::string first = numbered_lines(0, 20);
+    const std::string second = numbered_lines(20, 20);
+    double ended = 0;
+    const std::string saved = timed_download(6, {{100, first}, {1800, second}}, ended);
+    EXPECT_TRUE(saved == first + second + "\r\n") << saved.size();
+    EXPECT_GE(ended, 2.0);
+    EXPECT_LT(ended, 4.0);  // the silence, not the time-out (7 s)
 }
 
 TEST_F(SerialPtyTest, MissingAndBusyPorts)
