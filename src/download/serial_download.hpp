@@ -2,9 +2,9 @@
 // The serial download: the port is opened with the configured settings, the
 // start sequence is sent, received chunks are kept and echoed, and the
 // transfer ends on the end sequence, on a silence of a third of the time-out
-// once data has begun, on the time-out, or on "Interrompi". Silence and
-// time-out are counted in whole seconds from the last chunk (the time-out
-// from the start or the last command before any): the silence ends the
+// once data has begun, on the time-out, or on "Interrompi". Both are counted
+// in whole seconds, the silence from the last chunk, the time-out from the
+// start, the last chunk or the last command sent: the silence ends the
 // transfer after the least whole number of seconds at or above a third of
 // the time-out, the time-out after more seconds than it names. Then, when
 // the user agrees, the data are saved as datireg.dat in the results folder
