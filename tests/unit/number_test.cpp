@@ -178,6 +178,21 @@ TEST(WholeNumbers, OutOfRangeIsOverflow)
     EXPECT_EQ(to_int32(-2147483648.0), -2147483647 - 1);
 }
 
+TEST(WholeNumbers, HalvesAtThe32BitEdgesAndHugeValues)
+{
+    // A half rounds to the even neighbour before the range is checked.
+    EXPECT_EQ(to_int32(2147483646.5), 2147483646);
+    EXPECT_EQ(test::failure_code([] { to_int32(2147483647.5); }), 6);
+    EXPECT_EQ(to_int32(-2147483648.5), -2147483647 - 1);
+    EXPECT_EQ(test::failure_code([] { to_int32(-2147483649.5); }), 6);
+    // What a field such as "1E300" reads as, and what no field gives.
+    for (double v : {1e300, -1e300, val("1E300"), std::numeric_limits<double>::infinity(),
+                     -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_EQ(test::failure_code([v] { to_int16(v); }), 6) << v;
+        EXPECT_EQ(test::failure_code([v] { to_int32(v); }), 6) << v;
+    }
+}
+
 TEST(WholeNumbers, SinglePrecisionStoreOverflows)
 {
     EXPECT_EQ(to_single(123.45678), 123.45678f);
