@@ -123,7 +123,7 @@ void BookWriter::discard()
     if (!file_ || failed_) return;
     std::error_code error;
     std::filesystem::resize_file(path_, 0, error);
-    if (error) empty_after_failure();
+    if (error) failed_ = true;
     std::rewind(file_);
 }
 
